@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds what is missing and starts Tyvok with the images' folder as its working directory.
+set -euo pipefail
+cd "$(dirname "$0")"
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build --target tyvok -j"$(nproc)"
+cd data
+exec ../build/tyvok

@@ -1,0 +1,53 @@
+// The automatic camera path with cosine easing, and the view transform of every frame.
+#include "anim/camera.h"
+
+#include "app/app_state.h"
+#include "app/settings.h"
+
+#include <GL/gl.h>
+#include <cmath>
+
+const float pathWaypoints[2][5] = {
+    {0, 0, 0, 0, 0},
+    {0, 0, 3, 0, 0},
+};
+
+double cosInterp(float a, float b, float t) {
+    float f = static_cast<float>((1.0 - std::cos(t * 3.141592654)) * 0.5);
+    return (1.0 - f) * a + static_cast<double>(f) * b;
+}
+
+void advanceCameraPath() {
+    float speed = settings.movementSpeed * 0.1f * (1 - app.paused);
+    const float* from = pathWaypoints[app.pathFrom];
+    const float* to = pathWaypoints[app.pathTo];
+    double dx = to[0] - from[0], dy = to[1] - from[1], dz = to[2] - from[2];
+    float legLength = static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz));
+
+    app.pathProgress += speed * app.frameDelta / legLength;
+    if (app.pathProgress >= 1) {
+        app.pathProgress -= 1;
+        app.pathFrom = (app.pathFrom + 1) % 2;
+        app.pathTo = (app.pathTo + 1) % 2;
+        from = pathWaypoints[app.pathFrom];
+        to = pathWaypoints[app.pathTo];
+    }
+    app.camX = cosInterp(from[0], to[0], app.pathProgress);
+    app.camY = cosInterp(from[1], to[1], app.pathProgress);
+    app.camZ = cosInterp(from[2], to[2], app.pathProgress);
+    app.camPitch = cosInterp(from[3], to[3], app.pathProgress);
+    app.camYaw = cosInterp(from[4], to[4], app.pathProgress);
+}
+
+void applyViewTransform() {
+    if (settings.cameraMode == 0) {
+        if (!app.paused) advanceCameraPath();
+    } else if (settings.cameraMode == 1) {
+        app.camPitch += app.mouseDY * 0.1;
+        app.camYaw += app.mouseDX * 0.1;
+    }
+    glRotatef(static_cast<float>(app.camPitch), 1, 0, 0);
+    glRotatef(static_cast<float>(app.camYaw), 0, 1, 0);
+    glTranslatef(static_cast<float>(-app.camX), static_cast<float>(-app.camY),
+                 static_cast<float>(-app.camZ));
+}

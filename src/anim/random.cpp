@@ -1,0 +1,27 @@
+// The program's one random generator: a 15-bit linear congruential sequence.
+#include "anim/random.h"
+
+#include <cstdint>
+
+namespace {
+std::uint32_t randomState = 1;
+}
+
+unsigned clockSeedBase = 0;
+
+void seedRandom(unsigned seed) {
+    randomState = seed;
+}
+
+int nextRandom() {
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<int>((randomState >> 16) & 0x7FFF);
+}
+
+double randUnit(double x) {
+    return nextRandom() / 32768.0 * x;
+}
+
+void seedRandomFromClock(int nowMs) {
+    seedRandom(clockSeedBase + static_cast<unsigned>(nowMs));
+}

@@ -1,0 +1,113 @@
+// Start-up, the window and its callbacks, and the release of resources on the way out.
+#include "app/startup.h"
+
+#include "anim/oscillators.h"
+#include "anim/random.h"
+#include "app/app_state.h"
+#include "app/frame.h"
+#include "app/settings.h"
+#include "controls/keyboard.h"
+#include "controls/pointer.h"
+#include "overlay/text_overlay.h"
+#include "scene/projection.h"
+#include "scene/star_field.h"
+#include "textures/texture_table.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void setFixedState() {
+    glEnable(GL_COLOR_MATERIAL);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
+    glMateriali(GL_FRONT_AND_BACK, GL_SHININESS, 5);
+    glShadeModel(GL_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glAlphaFunc(GL_GREATER, 0.0f);
+    glDisable(GL_DITHER);
+
+    // Fog stands ready but is never switched on.
+    static const GLfloat fogColor[4] = {0, 0, 0, 1};
+    glFogi(GL_FOG_MODE, GL_LINEAR);
+    glFogfv(GL_FOG_COLOR, fogColor);
+    glFogf(GL_FOG_START, 0.5f);
+    glFogf(GL_FOG_END, 10.0f);
+    glFogf(GL_FOG_DENSITY, 0.1f);
+}
+
+} // namespace
+
+unsigned steadyClockSeed() {
+    auto sinceEpoch = std::chrono::steady_clock::now().time_since_epoch();
+    return static_cast<unsigned>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
+}
+
+bool initScene() {
+    resetSettings();
+    glClearColor(0, 0, 0, 1);
+    setupProjection();
+    setFixedState();
+    initOscillators(20);
+    starField.buildStars(2000, 8.0f, 4.0f, 1);
+    loadTextures();
+    textOverlay.showMessage("Press ? key for Help Screen");
+    glutWarpPointer(pointerRestX, pointerRestY);
+    glutSetCursor(GLUT_CURSOR_NONE);
+    return true;
+}
+
+void releaseResources() {
+    starField.releaseStars();
+    if (textureCount != 0) glDeleteTextures(textureCount, textureTable);
+}
+
+void handleReshape(int width, int height) {
+    app.windowWidth = width;
+    app.windowHeight = height;
+    glViewport(0, 0, width, height);
+}
+
+void handleIdle() {
+    glutPostRedisplay();
+}
+
+void handleDisplay() {
+    app.nowMs = glutGet(GLUT_ELAPSED_TIME);
+    drawFrame();
+    glutSwapBuffers();
+}
+
+void startTyvok(int* argc, char** argv, unsigned seedBase) {
+    // The program's clock counts from GLUT's start (before glutInit GLUT's elapsed time is an
+    // unrelated clock), so start-up runs at time 0; the seed base keeps runs apart.
+    app.nowMs = 0;
+    clockSeedBase = seedBase;
+    seedRandomFromClock(app.nowMs);
+
+    glutInit(argc, argv);
+    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(app.windowWidth, app.windowHeight);
+    glutCreateWindow("Tyvok");
+    glutFullScreen();
+
+    glutKeyboardFunc(handleKey);
+    glutSpecialFunc(handleSpecialKey);
+    glutSpecialUpFunc(handleSpecialKeyUp);
+    glutMouseFunc(handleMouseButton);
+    glutPassiveMotionFunc(handlePointerMotion);
+    glutMotionFunc(handlePointerMotion);
+    glutReshapeFunc(handleReshape);
+    glutDisplayFunc(handleDisplay);
+    glutIdleFunc(handleIdle);
+
+    if (!initScene()) {
+        std::printf("App cannot initialize.\n");
+        std::exit(0);
+    }
+}

@@ -1,0 +1,21 @@
+// Start-up, the window and its callbacks, and the release of resources on the way out.
+#pragma once
+
+// Opens the full-screen window, registers the callbacks and sets up the scene, with every
+// random seed offset by `seedBase`. Returns only when initialisation has succeeded; the caller
+// then runs the main loop.
+void startTyvok(int* argc, char** argv, unsigned seedBase);
+
+// A reading of the steady clock in milliseconds, different from run to run: the seed base
+// that gives each run its own oscillator phases and stars.
+unsigned steadyClockSeed();
+
+// One-time OpenGL and scene set-up after the window exists.
+bool initScene();
+
+// Deletes the star field's display list and every loaded texture.
+void releaseResources();
+
+void handleReshape(int width, int height);
+void handleIdle();
+void handleDisplay();

@@ -1,0 +1,141 @@
+// The one text object: bitmap-font text, the timed message, readouts and the error line.
+#include "overlay/text_overlay.h"
+
+#include "app/app_state.h"
+#include "overlay/glyph_quad.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+const float messageSize = 20;
+const double messageSeconds = 3;
+
+double now() {
+    return app.nowMs * 0.001;
+}
+
+// Copies `text` into an 80-byte buffer, cut to its first 79 characters.
+void copyText(char (&buffer)[messageCapacity], const char* text) {
+    std::size_t n = 0;
+    for (; n + 1 < messageCapacity && text[n] != '\0'; ++n)
+        buffer[n] = text[n];
+    buffer[n] = '\0';
+}
+
+} // namespace
+
+TextOverlay::~TextOverlay() {}
+
+void TextOverlay::drawText(const char* text, short x, short y, float size) {
+    int windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
+    short baseY = static_cast<short>(windowHeight - y);
+    std::size_t length = std::strlen(text);
+    short penX = x;
+
+    glColor4d(color[0], color[1], color[2], color[3]);
+    glEnable(GL_BLEND);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, fontTexture);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_ALPHA_TEST);
+    glAlphaFunc(GL_GREATER, 0.1f);
+    glPushAttrib(GL_POLYGON_BIT);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glPushMatrix();
+    glPushAttrib(GL_VIEWPORT_BIT);
+    glViewport(0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0, glutGet(GLUT_WINDOW_WIDTH), 0, windowHeight, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+
+    for (std::size_t i = 0; i < length; ++i) {
+        GlyphQuad q = glyphQuad(static_cast<unsigned char>(text[i]), penX, baseY, size);
+        if (q.drawn) {
+            glBegin(GL_QUADS);
+            glTexCoord2f(q.s0, q.t0);
+            glVertex2f(q.x0, q.y0);
+            glTexCoord2f(q.s1, q.t0);
+            glVertex2f(q.x1, q.y0);
+            glTexCoord2f(q.s1, q.t1);
+            glVertex2f(q.x1, q.y1);
+            glTexCoord2f(q.s0, q.t1);
+            glVertex2f(q.x0, q.y1);
+            glEnd();
+        }
+        penX = q.nextPenX;
+    }
+
+    glPopMatrix();
+    glPopAttrib();
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_BLEND);
+    glDisable(GL_ALPHA_TEST);
+    glPopAttrib();
+    glDepthMask(GL_TRUE);
+
+    if (storeMessage) {
+        storedX = x;
+        storedY = y;
+        if (text != messageText) copyText(messageText, text);
+    }
+}
+
+void TextOverlay::showFormatted(const char* text) {
+    drawText(text, static_cast<short>(messageX), static_cast<short>(messageY), messageSize);
+    messageExpiry = now() + messageSeconds;
+}
+
+void TextOverlay::showMessage(const char* text) {
+    char buffer[messageCapacity];
+    copyText(buffer, text);
+    showFormatted(buffer);
+}
+
+void TextOverlay::showValue(const char* format, double value) {
+    char buffer[messageCapacity];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    showFormatted(buffer);
+}
+
+void TextOverlay::showNumber(const char* format, int number) {
+    char buffer[messageCapacity];
+    std::snprintf(buffer, sizeof buffer, format, number);
+    showFormatted(buffer);
+}
+
+void TextOverlay::redrawMessage() {
+    if (now() < messageExpiry)
+        drawText(messageText, static_cast<short>(storedX), static_cast<short>(storedY),
+                 messageSize);
+    else
+        messageExpiry = 0;
+}
+
+void TextOverlay::drawFrameRate(int fps) {
+    UnstoredText unstored;
+    char buffer[messageCapacity];
+    std::snprintf(buffer, sizeof buffer, "%3d Frame/Sec", fps);
+    drawText(buffer, static_cast<short>(app.windowWidth - 120), static_cast<short>(messageY),
+             messageSize);
+}
+
+void TextOverlay::checkGlError() {
+    UnstoredText unstored;
+    GLenum error = glGetError();
+    if (error == GL_NO_ERROR) return;
+    const char* words = reinterpret_cast<const char*>(gluErrorString(error));
+    char description[61]; // the first 60 characters of the description
+    std::snprintf(description, sizeof description, "%s", words ? words : "unknown error");
+    char line[messageCapacity];
+    std::snprintf(line, sizeof line, "OpenGL Error: %s", description);
+    drawText(line, static_cast<short>(static_cast<int>(app.windowWidth * 0.4)),
+             static_cast<short>(messageY), messageSize);
+    messageExpiry = now() + messageSeconds;
+}

@@ -1,0 +1,46 @@
+// The one text object: bitmap-font text, the timed message, readouts and the error line.
+#pragma once
+
+constexpr int messageCapacity = 80;
+
+class TextOverlay {
+  public:
+    TextOverlay() : messageX(10), messageY(25), storeMessage(1), color{1, 1, 1, 1} {}
+    virtual ~TextOverlay();
+
+    // Draws `text` with its glyphs' bottom edge `y` pixels below the window's top edge.
+    void drawText(const char* text, short x, short y, float size);
+
+    void showMessage(const char* text);
+    void showValue(const char* format, double value);
+    void showNumber(const char* format, int number);
+    void redrawMessage();
+    void drawFrameRate(int fps);
+    void checkGlError();
+
+    int messageX, messageY;
+    int storedX = 0, storedY = 0;
+    int storeMessage;
+    double messageExpiry = 0;
+    float color[4];
+    char messageText[messageCapacity] = {};
+    unsigned fontTexture = 0;
+
+  private:
+    void showFormatted(const char* text);
+};
+
+extern TextOverlay textOverlay;
+
+// Keeps storeMessage off for its lifetime, for text that must not replace the remembered
+// message (readouts, the error line, the title and the help screen).
+class UnstoredText {
+  public:
+    UnstoredText() { textOverlay.storeMessage = 0; }
+    ~UnstoredText() { textOverlay.storeMessage = 1; }
+    UnstoredText(const UnstoredText&) = delete;
+    UnstoredText& operator=(const UnstoredText&) = delete;
+};
+
+// The program title, jittered by two oscillators and the occasional jump, at opacity `alpha`.
+void drawShimmerTitle(const char* text, short x, short y, float size, float alpha);

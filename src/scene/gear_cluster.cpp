@@ -1,0 +1,111 @@
+// The fourteen gears on two perpendicular rings, turning, spinning and drifting in colour.
+#include "scene/gear_cluster.h"
+
+#include "anim/oscillators.h"
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "scene/gear_mesh.h"
+#include "textures/texture_table.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// Four float loops: the y ring's axes, the poles on x, then the diagonals of the y ring and
+// of the x ring.
+std::array<GearPlacement, gearCount> generatePlacements() {
+    std::array<GearPlacement, gearCount> rows{};
+    int n = 0;
+    for (float a = 0; a <= 270; a += 90)
+        rows[n++] = {a, false, false};
+    for (float a = 90; a <= 270; a += 180)
+        rows[n++] = {a, true, false};
+    for (float a = 45; a <= 315; a += 90)
+        rows[n++] = {a, false, true};
+    for (float a = 45; a <= 315; a += 90)
+        rows[n++] = {a, true, true};
+    return rows;
+}
+
+void enableTextureGeneration(int mode) {
+    static const GLfloat planeS[4] = {1, 0, 0, 0};
+    static const GLfloat planeT[4] = {0, 1, 0, 0};
+    static const GLfloat planeQ[4] = {0, 0, 5, 0};
+    switch (mode) {
+    case 0:
+        glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+        glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+        break;
+    case 1:
+        glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+        glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+        glTexGeni(GL_Q, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
+        glTexGenfv(GL_S, GL_OBJECT_PLANE, planeS);
+        glTexGenfv(GL_T, GL_OBJECT_PLANE, planeT);
+        glTexGenfv(GL_Q, GL_OBJECT_PLANE, planeQ);
+        break;
+    case 2:
+        glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
+        glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
+        break;
+    default: break;
+    }
+    glEnable(GL_TEXTURE_GEN_S);
+    glEnable(GL_TEXTURE_GEN_T);
+    if (mode == 1) glEnable(GL_TEXTURE_GEN_Q);
+}
+
+void disableTextureGeneration(int mode) {
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_TEXTURE_GEN_S);
+    glDisable(GL_TEXTURE_GEN_T);
+    if (mode == 1) glDisable(GL_TEXTURE_GEN_Q);
+}
+
+} // namespace
+
+const std::array<GearPlacement, gearCount> gearPlacements = generatePlacements();
+
+void applyGearPlacement(const GearPlacement& g, float gearSpin, float halfTooth) {
+    glRotatef(g.angle, g.axisX ? 1.0f : 0.0f, g.axisX ? 0.0f : 1.0f, 0);
+    glTranslatef(0, 0, gearDistance);
+    glRotatef(g.diagonal ? -(gearSpin + halfTooth) : gearSpin, 0, 0, 1);
+}
+
+float halfToothTurn(int teeth) {
+    return static_cast<float>(180 / teeth);
+}
+
+void drawGearCluster() {
+    float halfTooth = halfToothTurn(app.gearTeeth);
+    float clusterYaw = static_cast<float>(oscValue(10, 3, 720, -360));
+    float clusterPitch = static_cast<float>(oscValue(11, 3, 720, -360));
+    float gearSpin = static_cast<float>(oscValue(12, 10, 800, -400));
+    int texGenMode = settings.texGenMode;
+
+    if (settings.spotlightOn) glEnable(GL_LIGHTING);
+    if (settings.texturesOn) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, textureTable[settings.imageIndex + 1]);
+        enableTextureGeneration(texGenMode);
+    }
+    glEnable(GL_DEPTH_TEST);
+    glColor3f(static_cast<float>(oscValue(13, 10, 0.3, 0.7)) * app.fadeLevel,
+              static_cast<float>(oscValue(14, 10, 0.3, 0.7)) * app.fadeLevel,
+              static_cast<float>(oscValue(15, 10, 0.3, 0.7)) * app.fadeLevel);
+
+    glPushMatrix();
+    glRotatef(clusterYaw, 0, 1, 0);
+    glRotatef(clusterPitch, 1, 0, 0);
+    for (const GearPlacement& g : gearPlacements) {
+        glPushMatrix();
+        applyGearPlacement(g, gearSpin, halfTooth);
+        glCallList(static_cast<GLuint>(gearList));
+        glPopMatrix();
+    }
+    glPopMatrix();
+
+    if (settings.texturesOn) disableTextureGeneration(texGenMode);
+    glDisable(GL_DEPTH_TEST);
+    if (settings.spotlightOn) glDisable(GL_LIGHTING);
+}

@@ -1,0 +1,28 @@
+// The gear: its vertices, computed once per tessellation, compiled into one display list.
+#pragma once
+
+#include <vector>
+
+struct Vertex3 {
+    float x, y, z;
+};
+
+// The four triangle strips of one gear: face toward -z, face toward +z, bore, rim and teeth.
+struct GearMesh {
+    int teeth = 0;
+    std::vector<Vertex3> strips[4];
+};
+
+constexpr int gearSubStepsPerTooth = 10;
+
+// The tooth's outer radius at sub-step position k (0 to 10) of a tooth period.
+float gearOuterRadius(int k);
+
+// Every vertex of a gear with 2 * tesselation teeth, in drawing order.
+GearMesh computeGearMesh(int tesselation);
+
+// The current gear list's name; -1 when there is none.
+extern int gearList;
+
+// Rebuilds the gear for settings.tesselation, replacing the previous list; returns the new name.
+int buildGearList();

@@ -1,0 +1,65 @@
+// The one light, fixed relative to the eye, and the scene pass of every frame.
+#include "scene/lighting.h"
+
+#include "anim/camera.h"
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "controls/pointer.h"
+#include "scene/gear_cluster.h"
+#include "scene/projection.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+void fillColor(float out[4], float level, float fade) {
+    float value = level * fade;
+    out[0] = out[1] = out[2] = value;
+    out[3] = 1;
+}
+
+} // namespace
+
+SpotlightColors computeSpotlightColors(float ambientLevel, float diffuseLevel, float specularLevel,
+                                       float materialSpecularLevel, float fade) {
+    SpotlightColors c;
+    fillColor(c.ambient, ambientLevel, fade);
+    fillColor(c.diffuse, diffuseLevel, fade);
+    fillColor(c.specular, specularLevel, fade);
+    fillColor(c.materialSpecular, materialSpecularLevel, fade);
+    return c;
+}
+
+void setupSpotlight(int lightIndex, float ambientLevel, float diffuseLevel, float specularLevel,
+                    float materialSpecularLevel, float fade) {
+    static const GLenum lights[8] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT3,
+                                     GL_LIGHT4, GL_LIGHT5, GL_LIGHT6, GL_LIGHT7};
+    static const GLfloat position[4] = {0, 0, 0, 1};
+    static const GLfloat direction[3] = {0, 0, 0};
+    GLenum light = lights[lightIndex];
+    SpotlightColors c = computeSpotlightColors(ambientLevel, diffuseLevel, specularLevel,
+                                               materialSpecularLevel, fade);
+
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, c.ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, c.materialSpecular);
+    glLightfv(light, GL_AMBIENT, c.ambient);
+    glLightfv(light, GL_DIFFUSE, c.diffuse);
+    glLightfv(light, GL_SPECULAR, c.specular);
+
+    glPushMatrix();
+    glLoadIdentity();
+    loadCameraLookAt(settings.cameraZ);
+    glLightfv(light, GL_POSITION, position);
+    glLightfv(light, GL_SPOT_DIRECTION, direction);
+    glPopMatrix();
+    glEnable(light);
+}
+
+void drawScene() {
+    if (settings.spotlightOn) setupSpotlight(0, 0.5f, 0.75f, 0.99f, 0.99f, app.fadeLevel);
+    if (settings.cameraMode == 1)
+        recentrePointerAndWalk();
+    else
+        advanceCameraPath();
+    drawGearCluster();
+}

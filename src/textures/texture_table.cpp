@@ -1,0 +1,70 @@
+// Reading the six images into OpenGL textures, and the table of their names by slot.
+#include "textures/texture_table.h"
+
+#include "overlay/text_overlay.h"
+#include "textures/bmp_decode.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cstdio>
+#include <sys/stat.h>
+#include <vector>
+
+unsigned textureTable[textureSlots];
+int textureCount = 0;
+
+const char* const textureFiles[6] = {"font.bmp",    "wood128.bmp",         "metalplate128.bmp",
+                                     "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
+
+namespace {
+
+// Reads at most the bytes an image can use; false when `path` is not a readable file.
+bool readImageFile(const char* path, std::vector<unsigned char>& bytes) {
+    struct stat info;
+    if (stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return false;
+    bytes.resize(bmpFileBytes);
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+    std::fclose(file);
+    return true;
+}
+
+void storeInNextSlot(unsigned name) {
+    if (textureCount < textureSlots) textureTable[textureCount++] = name;
+}
+
+} // namespace
+
+unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap) {
+    std::vector<unsigned char> bytes;
+    if (!readImageFile(path, bytes)) return 0;
+    std::vector<unsigned char> rgba(rgbaImageBytes);
+    decodeBmpPixels(bytes.data(), bytes.size(), alpha, threshold, rgba.data());
+
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    glBindTexture(GL_TEXTURE_2D, name);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    if (mipmap) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST_MIPMAP_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    } else {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    }
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, bmpSide, bmpSide, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 rgba.data());
+    if (mipmap)
+        gluBuild2DMipmaps(GL_TEXTURE_2D, 4, bmpSide, bmpSide, GL_RGBA, GL_UNSIGNED_BYTE,
+                          rgba.data());
+    return name;
+}
+
+void loadTextures() {
+    storeInNextSlot(loadBmpTexture(textureFiles[0], -1, 0, false));
+    textOverlay.fontTexture = textureTable[0];
+    for (int i = 1; i < 6; ++i)
+        storeInNextSlot(loadBmpTexture(textureFiles[i], 255, 0, true));
+}

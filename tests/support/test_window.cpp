@@ -1,0 +1,78 @@
+// Opens the program's real window on the test display and reads pictures back from it.
+#include "test_window.h"
+
+#include "app/app_state.h"
+#include "app/frame.h"
+#include "app/startup.h"
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void useTestDisplay() {
+    std::ifstream file(TYVOK_DISPLAY_FILE);
+    std::string display;
+    if (file >> display) setenv("DISPLAY", display.c_str(), 1);
+}
+
+} // namespace
+
+void startTestProgram() {
+    useTestDisplay();
+    if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir");
+    static char name[] = "tyvok_window_tests";
+    static char* argv[] = {name, nullptr};
+    static int argc = 1;
+    startTyvok(&argc, argv, 0);
+    for (int i = 0; i < 200 && app.windowHeight == 0; ++i)
+        glutMainLoopEvent();
+    pumpEvents();
+}
+
+void pumpEvents(int rounds) {
+    for (int i = 0; i < rounds; ++i)
+        glutMainLoopEvent();
+}
+
+void renderFrameAt(int ms) {
+    app.nowMs = ms;
+    drawFrame();
+    glFinish();
+}
+
+Picture readPicture(bool front) {
+    Picture p;
+    p.width = app.windowWidth;
+    p.height = app.windowHeight;
+    p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
+    glReadBuffer(front ? GL_FRONT : GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
+    return p;
+}
+
+void writePpm(const Picture& picture, const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << picture.width << " " << picture.height << "\n255\n";
+    for (int y = picture.height - 1; y >= 0; --y)
+        out.write(reinterpret_cast<const char*>(picture.at(0, y)), 3 * picture.width);
+}
+
+Picture readPpm(const std::string& path) {
+    Picture p;
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxValue = 0;
+    if (!(in >> magic >> p.width >> p.height >> maxValue) || magic != "P6") return Picture{};
+    in.get();
+    p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
+    for (int y = p.height - 1; y >= 0; --y)
+        in.read(reinterpret_cast<char*>(&p.rgb[3 * static_cast<size_t>(y) * p.width]), 3 * p.width);
+    return p;
+}

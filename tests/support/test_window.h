@@ -1,0 +1,29 @@
+// Opens the program's real window on the test display and reads pictures back from it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Starts Tyvok as the executable does, on the test display, in the data folder, with seed base
+// 0 so that a run depends on the millisecond clock alone; then pumps events until the window
+// has its size. Call once per test process.
+void startTestProgram();
+
+// Pumps GLUT's pending events without entering the main loop.
+void pumpEvents(int rounds = 20);
+
+// Draws one frame at `ms` on the program's clock and waits for the renderer to finish.
+void renderFrameAt(int ms);
+
+struct Picture {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb; // rows bottom-up, as OpenGL reads them
+    const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
+};
+
+// Reads the back buffer (what the frame just drew), or the front buffer after a swap.
+Picture readPicture(bool front = false);
+
+// Writes a picture as a binary PPM, top row first.
+void writePpm(const Picture& picture, const std::string& path);
+Picture readPpm(const std::string& path);
