@@ -225,6 +225,17 @@ void drawGlyph(Image& sheet, int character) {
     }
 }
 
+// The program's image reader puts a file's first stored row at the top of texture space, and a
+// BMP stores the bottom row first; so the font file holds the sheet turned upside down, which
+// the reader turns upright again.
+Image upsideDown(const Image& image) {
+    Image turned(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            turned.at(x, image.height() - 1 - y) = image.at(x, y);
+    return turned;
+}
+
 } // namespace
 
 Image renderFontSheet() {
@@ -232,7 +243,7 @@ Image renderFontSheet() {
     for (int character = kFirstPrintable; character <= kLastPrintable; ++character) {
         drawGlyph(sheet, character);
     }
-    return sheet;
+    return upsideDown(sheet);
 }
 
 } // namespace tyvok::images

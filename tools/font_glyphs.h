@@ -20,7 +20,8 @@ constexpr int kGlyphTop = 2;
 constexpr int kGlyphWidth = 6;
 constexpr int kGlyphHeight = 14;
 
-// White glyph strokes on black for characters 33..126; all other cells are black.
+// White glyph strokes on black for characters 33..126; all other cells are black. The sheet is
+// returned upside down, as the font file stores it (its first stored row is the sheet's top).
 Image renderFontSheet();
 
 } // namespace tyvok::images

@@ -56,10 +56,13 @@ std::tuple<int, int, int> pixel(const Bytes& bytes, int x, int y) {
     return {bytes[at], bytes[at + 1], bytes[at + 2]};
 }
 
+// The font file stores the sheet from its top row down: sheet row y is file row y, which the
+// upright picture shows at kSide - 1 - y.
 bool lit(const Bytes& sheet, int character, int cellX, int cellY) {
     const int index = character - 32;
+    const int sheetY = (index / 16) * kCellHeight + cellY;
     const auto [blue, green, red] =
-        pixel(sheet, (index % 16) * kCellWidth + cellX, (index / 16) * kCellHeight + cellY);
+        pixel(sheet, (index % 16) * kCellWidth + cellX, kSide - 1 - sheetY);
     return blue + green + red > 0;
 }
 
