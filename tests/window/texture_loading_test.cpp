@@ -1,0 +1,72 @@
+// The six images as textures: slots, filters, mipmaps and texels; missing and malformed files.
+#include "overlay/text_overlay.h"
+#include "test_window.h"
+#include "textures/bmp_decode.h"
+#include "textures/texture_table.h"
+
+#include <GL/gl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Bytes = std::vector<unsigned char>;
+
+// The bound texture's level 0 holds `file` decoded with `alpha`.
+static void expectTexels(const Bytes& file, int alpha) {
+    Bytes expected(rgbaImageBytes), texels(rgbaImageBytes);
+    decodeBmpPixels(file.data(), file.size(), alpha, 0, expected.data());
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    EXPECT_TRUE(texels == expected) << file.size() << " bytes, alpha " << alpha;
+}
+
+TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
+    startTestProgram();
+    const char* files[] = {"font.bmp",    "wood128.bmp",         "metalplate128.bmp",
+                           "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
+    ASSERT_TRUE(textureCount == 6 && textOverlay.fontTexture == textureTable[0]);
+    for (int slot = 0; slot < 6; ++slot) {
+        GLint got[3] = {}; // minifying and magnifying filters, width of mipmap level 7
+        glBindTexture(GL_TEXTURE_2D, textureTable[slot]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &got[0]);
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &got[1]);
+        glGetTexLevelParameteriv(GL_TEXTURE_2D, 7, GL_TEXTURE_WIDTH, &got[2]);
+        EXPECT_TRUE(got[0] == (slot ? GL_NEAREST_MIPMAP_NEAREST : GL_LINEAR) &&
+                    got[1] == GL_LINEAR && got[2] == (slot ? 1 : 0))
+            << files[slot];
+        std::ifstream in(files[slot], std::ios::binary);
+        expectTexels(Bytes(std::istreambuf_iterator<char>(in), {}), slot ? 255 : -1);
+    }
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST(TextureLoading, MissingFoldersAndMalformedFiles) {
+    startTestProgram();
+    char folder[] = "/tmp/tyvok-images-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder) && chdir(folder) == 0 && mkdir("font.bmp", 0700) == 0);
+    GLuint before = 0, after = 0;
+    GLint bound = 0;
+    glGenTextures(1, &before);
+    glBindTexture(GL_TEXTURE_2D, before);
+    textureCount = 0;
+    loadTextures(); // a folder named font.bmp and no file
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    glGenTextures(1, &after);
+    EXPECT_TRUE(GLuint(bound) == before && after == before + 1); // none bound nor generated
+    EXPECT_TRUE(textureCount == 6 && textOverlay.fontTexture == 0);
+    EXPECT_EQ(std::vector<unsigned>(textureTable, textureTable + 6), std::vector<unsigned>(6, 0));
+    // Empty, shorter than the header, truncated, another picture size, oversized: random bytes.
+    std::minstd_rand random(7);
+    for (std::size_t size : {0, 31, 5000, 54 + 64 * 64 * 3, int(bmpFileBytes) + 999}) {
+        Bytes file(size);
+        for (unsigned char& byte : file)
+            byte = static_cast<unsigned char>(random());
+        std::ofstream("image.bmp", std::ios::binary).write((const char*)file.data(), size);
+        ASSERT_NE(loadBmpTexture("image.bmp", size % 2 ? -1 : 255, 0, size % 2 == 0), 0u);
+        expectTexels(file, size % 2 ? -1 : 255);
+    }
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    unlink("image.bmp"), rmdir("font.bmp"), rmdir(folder);
+}
