@@ -6,6 +6,7 @@ cd "$(dirname "$0")"
 missing=()
 command -v Xvfb >/dev/null || missing+=(xvfb)
 command -v xdotool >/dev/null || missing+=(xdotool)
+command -v xwd >/dev/null || missing+=(x11-apps)
 if [ ${#missing[@]} -gt 0 ]; then
     sudo=""
     [ "$(id -u)" -ne 0 ] && sudo=sudo
