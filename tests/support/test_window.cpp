@@ -23,16 +23,20 @@ void useTestDisplay() {
 
 } // namespace
 
-void startTestProgram() {
+void startTestProgram(bool syntheticClockOnly) {
     useTestDisplay();
     if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir");
     static char name[] = "tyvok_window_tests";
     static char* argv[] = {name, nullptr};
     static int argc = 1;
     startTyvok(&argc, argv, 0);
-    for (int i = 0; i < 200 && app.windowHeight == 0; ++i)
-        glutMainLoopEvent();
+    if (syntheticClockOnly) glutDisplayFunc([] {});
+    // The window first reports its initial size, then the full screen's.
+    int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
+    for (int i = 0; i < 400 && app.windowWidth * app.windowHeight != screen; ++i)
+        glutMainLoopEvent(), usleep(5000);
     pumpEvents();
+    glutSwapBuffers(); // the renderer takes up a new window size at a swap
 }
 
 void pumpEvents(int rounds) {

@@ -6,8 +6,9 @@
 
 // Starts Tyvok as the executable does, on the test display, in the data folder, with seed base
 // 0 so that a run depends on the millisecond clock alone; then pumps events until the window
-// has its size. Call once per test process.
-void startTestProgram();
+// fills the screen. Call once per test process. With `syntheticClockOnly` the display callback
+// draws nothing, so that frames come only from renderFrameAt.
+void startTestProgram(bool syntheticClockOnly = false);
 
 // Pumps GLUT's pending events without entering the main loop.
 void pumpEvents(int rounds = 20);
