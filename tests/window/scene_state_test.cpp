@@ -1,0 +1,82 @@
+// Where the gears sit, and the OpenGL state the cluster, the light and the stars leave behind.
+#include "test_window.h"
+
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "scene/gear_cluster.h"
+#include "scene/lighting.h"
+#include "scene/projection.h"
+#include "scene/star_field.h"
+#include "textures/texture_table.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
+#include <gtest/gtest.h>
+
+TEST(SceneWindow, EachGearSitsOnItsRowFacingOutward) {
+    startTestProgram();
+    const float d = 2.975f, e = 2.104f,
+                centres[gearCount][3] = {{0, 0, d},   {d, 0, 0},  {0, 0, -d}, {-d, 0, 0},
+                                         {0, -d, 0},  {0, d, 0},  {e, 0, e},  {e, 0, -e},
+                                         {-e, 0, -e}, {-e, 0, e}, {0, -e, e}, {0, -e, -e},
+                                         {0, e, -e},  {0, e, e}};
+    for (int i = 0; i < gearCount; ++i) {
+        GLfloat m[16];
+        glLoadIdentity();
+        applyGearPlacement(gearPlacements[i], 30, 18);
+        glGetFloatv(GL_MODELVIEW_MATRIX, m);
+        for (int k = 0; k < 3; ++k) {
+            EXPECT_NEAR(m[12 + k], centres[i][k], 1e-3) << "centre of gear " << i + 1;
+            EXPECT_NEAR(m[8 + k], centres[i][k] / d, 1e-3) << "axis of gear " << i + 1;
+        }
+    }
+}
+
+TEST(SceneWindow, ClusterLightAndStarsLeaveOnlyTheirSettingsBehind) {
+    startTestProgram();
+    settings.spotlightOn = 1, settings.imageIndex = 2, settings.cameraZ = 2.5f;
+    const GLint modes[] = {GL_SPHERE_MAP, GL_OBJECT_LINEAR, GL_EYE_LINEAR};
+    for (int mode = 0; mode < 3; ++mode) {
+        settings.texGenMode = mode, app.fadeLevel = 1 - mode * 0.5f;
+        setupProjection();
+        glTranslatef(1, 2, 3); // a camera pose that the light ignores
+        drawScene();
+        starField.drawStars();
+        for (GLenum cap : {GL_LIGHTING, GL_TEXTURE_2D, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T,
+                           GL_TEXTURE_GEN_Q, GL_DEPTH_TEST})
+            EXPECT_FALSE(glIsEnabled(cap)) << "capability " << cap << " in mode " << mode;
+        GLint s, t, q, bound;
+        glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &s);
+        glGetTexGeniv(GL_T, GL_TEXTURE_GEN_MODE, &t);
+        glGetTexGeniv(GL_Q, GL_TEXTURE_GEN_MODE, &q);
+        EXPECT_TRUE(s == modes[mode] && t == modes[mode] && (mode == 0 || q == GL_OBJECT_LINEAR));
+        glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+        EXPECT_EQ(GLuint(bound), textureTable[3]);
+        GLfloat got[6][4];
+        glGetLightfv(GL_LIGHT0, GL_AMBIENT, got[0]);
+        glGetLightfv(GL_LIGHT0, GL_DIFFUSE, got[1]);
+        glGetLightfv(GL_LIGHT0, GL_SPECULAR, got[2]);
+        glGetFloatv(GL_LIGHT_MODEL_AMBIENT, got[3]);
+        glGetMaterialfv(GL_FRONT, GL_SPECULAR, got[4]);
+        glGetLightfv(GL_LIGHT0, GL_POSITION, got[5]); // in eye coordinates
+        const float levels[] = {0.5f, 0.75f, 0.99f, 0.5f, 0.99f};
+        for (int i = 0; i < 20; ++i)
+            EXPECT_FLOAT_EQ(got[i / 4][i % 4], i % 4 == 3 ? 1 : levels[i / 4] * app.fadeLevel) << i;
+        EXPECT_TRUE(std::hypot(got[5][0], got[5][1], got[5][2] + 2.5f) < 1e-5 && got[5][3] == 1)
+            << "the light is not at (0, 0, -cameraZ) in eye space";
+    }
+    const GLenum coords[] = {GL_S, GL_T, GL_Q};
+    const GLfloat planes[3][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 5, 0}};
+    for (int p = 0; p < 3; ++p) {
+        GLfloat plane[4];
+        glGetTexGenfv(coords[p], GL_OBJECT_PLANE, plane);
+        EXPECT_TRUE(std::equal(plane, plane + 4, planes[p])) << "object plane " << p;
+    }
+    const GLuint stars = starField.displayList;
+    ASSERT_TRUE(glIsList(stars));
+    starField.releaseStars();
+    starField.releaseStars(); // finds nothing left to release
+    EXPECT_TRUE(starField.displayList == ~0u && !glIsList(stars));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
