@@ -1,0 +1,37 @@
+// The start-up picture just before the fade-in ends, on a synthetic clock, against the reference.
+#include "test_window.h"
+
+#include "app/settings.h"
+#include "overlay/text_overlay.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
+    startTestProgram(true);
+    for (int ms = 1000; ms < 3000; ms += 16) // the stars must come back after a while switched off
+        settings.universeOn = ms < 1500 || ms > 2000, renderFrameAt(ms);
+    EXPECT_EQ(textOverlay.messageExpiry, 3.0) << "an OpenGL error line replaced the message";
+    Picture frame = readPicture();
+    const std::string out = TYVOK_TEST_OUTPUT_DIR;
+    const std::string reference = TYVOK_DATA_DIR "/../tests/reference/default_frame.ppm";
+    std::filesystem::create_directories(out);
+    if (std::getenv("TYVOK_UPDATE_REFERENCE")) return writePpm(frame, reference);
+    Picture expected = readPpm(reference);
+    ASSERT_EQ(expected.rgb.size(), frame.rgb.size()) << "no reference picture at " << reference;
+    long total = 0, far = 0;
+    for (size_t i = 0; i < frame.rgb.size(); ++i) {
+        int d = std::abs(frame.rgb[i] - expected.rgb[i]);
+        total += d, far += d > 8;
+        expected.rgb[i] = static_cast<unsigned char>(std::min(255, 4 * d)); // now the difference
+    }
+    double mean = double(total) / frame.rgb.size(), farShare = double(far) / frame.rgb.size();
+    if (mean > 0.5 || farShare > 0.0005) {
+        writePpm(frame, out + "/default_frame_actual.ppm");
+        writePpm(expected, out + "/default_frame_difference.ppm");
+        std::printf("Difference image (4x): %s/default_frame_difference.ppm\n", out.c_str());
+    }
+    EXPECT_LE(mean, 0.5) << "mean difference per sample";
+    EXPECT_LE(farShare, 0.0005) << "share of samples off by more than 8";
+}
