@@ -10,12 +10,19 @@ export DISPLAY
 
 work=$(mktemp -d)
 pid=""
+stop() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    fi
+    pid=""
+}
 cleanup() {
-    if [ -n "$pid" ]; then kill "$pid" 2>/dev/null; fi
+    stop
     rm -rf "$work"
 }
 trap cleanup EXIT
-cp "$data"/*.bmp "$work"/
+cp -r "$data"/. "$work"/
 cd "$work" || exit 1
 
 failures=0
@@ -28,7 +35,8 @@ since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.3f", b - a }'; }
 within() { awk -v x="$1" -v lo="$2" -v hi="$3" 'BEGIN { exit !(x >= lo && x <= hi) }'; }
 sleepUntil() { # sleeps until $2 seconds after the time $1
     local left
-    left=$(awk -v t="$1" -v s="$2" -v n="$(now)" 'BEGIN { d = t + s - n; printf "%.3f", (d > 0 ? d : 0) }')
+    left=$(awk -v t="$1" -v s="$2" -v n="$(now)" \
+        'BEGIN { d = t + s - n; printf "%.3f", (d > 0 ? d : 0) }')
     sleep "$left"
 }
 
@@ -37,24 +45,21 @@ start() {
     started=$(now)
     timeout 15 "$tyvok" &
     pid=$!
-    window=""
+    local window
     for _ in $(seq 250); do
-        window=$(xdotool search --name '^Tyvok$' 2>/dev/null | head -n1)
-        [ -n "$window" ] && break
+        window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
+        if [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null; then return 0; fi
         sleep 0.02
     done
-    if [ -z "$window" ]; then
-        fail "no Tyvok window within 5 s"
-        kill "$pid" 2>/dev/null
-        pid=""
-        return 1
-    fi
-    xdotool windowfocus "$window"
+    fail "no Tyvok window to focus within 5 s"
+    stop
+    return 1
 }
 
 # Presses Escape, waits for tyvok to end and checks that it ended with status 0 1.7 to 2.7 s
-# after the key (the quit second is whole and the fade ends 2.7 s after it; up to 0.3 s more is
-# allowed for the key's way to the program and the last frame). Sets ended (since the start).
+# after the key (the quit second is whole and the fade ends 2.7 s after it; up to 0.5 s more is
+# allowed for the key's way to the program and the last frame on a busy machine). Sets ended,
+# in seconds since the start.
 escapeAndFinish() {
     local pressed delay status
     pressed=$(now)
@@ -66,7 +71,7 @@ escapeAndFinish() {
     ended=$(since "$started")
     echo "$1: status $status, ended ${delay} s after Escape, ${ended} s after the start"
     [ "$status" -eq 0 ] || fail "$1: exit status $status"
-    within "$delay" 1.7 3.0 || fail "$1: ended ${delay} s after Escape, expected 1.7 to 2.7"
+    within "$delay" 1.7 3.2 || fail "$1: ended ${delay} s after Escape, expected 1.7 to 2.7"
 }
 
 # 1. A few commands, then Escape at about 3 s.
@@ -80,13 +85,13 @@ if start; then
 fi
 
 # 2. Escape half a second after the start: the quit second is 0, and the program still ends
-#    2.7 s into its clock, which starts a little after the process.
+#    2.7 s into its clock, which starts a little after the process (0.5 s more allowed, as above).
 if start; then
     sleepUntil "$started" 0.5
     early=$(since "$started")
     escapeAndFinish "Escape at ${early} s"
     if within "$early" 0 0.9; then
-        within "$ended" 2.7 3.3 || fail "early Escape: ended ${ended} s after the start"
+        within "$ended" 2.7 3.5 || fail "early Escape: ended ${ended} s after the start"
     fi
 fi
 
@@ -111,6 +116,7 @@ if start; then
         escapeAndFinish "Escape after r"
     else
         fail "r did not stop the quit fade"
+        stop
     fi
 fi
 
