@@ -15,10 +15,12 @@
 
 namespace {
 
-const float stepDown = 0.9f;
-const float stepUp = 1.111111f;
-const float sizeStepDown = 0.95f;
-const float sizeStepUp = 1.055555f;
+// The product is formed in double precision and stored as a float.
+const double stepDown = 0.9;
+const double stepUp = 1.111111;
+const double sizeStepDown = 0.95;
+const double sizeStepUp = 1.055555;
+const double cameraZStep = 0.05;
 
 // Flips an integer flag and returns the new value.
 int toggle(int& flag) {
@@ -29,9 +31,14 @@ void toggleMessage(int& flag, const char* whenOn, const char* whenOff) {
     textOverlay.showMessage(toggle(flag) ? whenOn : whenOff);
 }
 
-void scaleSetting(float& value, float factor, const char* format) {
-    value *= factor;
+void scaleSetting(float& value, double factor, const char* format) {
+    value = static_cast<float>(value * factor);
     textOverlay.showValue(format, value);
+}
+
+void stepCameraZ(double delta) {
+    settings.cameraZ = static_cast<float>(settings.cameraZ + delta);
+    textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
 }
 
 void stepFieldOfView(int delta) {
@@ -108,14 +115,8 @@ void handleKey(unsigned char key, int, int) {
     case ']': scaleSetting(settings.objectSize, sizeStepUp, "Object Size: %4.2f\n"); break;
     case ',': stepFieldOfView(+1); break;
     case '.': stepFieldOfView(-1); break;
-    case '{':
-        settings.cameraZ -= 0.05f;
-        textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
-        break;
-    case '}':
-        settings.cameraZ += 0.05f;
-        textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
-        break;
+    case '{': stepCameraZ(-cameraZStep); break;
+    case '}': stepCameraZ(+cameraZStep); break;
     case '/':
     case '?': toggleHelp(); break;
     case 'C':

@@ -10,8 +10,9 @@
 
 namespace {
 
-const float stepDown = 0.9f;
-const float stepUp = 1.111111f;
+// The product is formed in double precision and stored as a float.
+const double stepDown = 0.9;
+const double stepUp = 1.111111;
 
 int arrowBit(int key) {
     switch (key) {
@@ -23,8 +24,8 @@ int arrowBit(int key) {
     }
 }
 
-void scaleSpeed(float& value, float factor, const char* format) {
-    value *= factor;
+void scaleSpeed(float& value, double factor, const char* format) {
+    value = static_cast<float>(value * factor);
     textOverlay.showValue(format, value);
 }
 

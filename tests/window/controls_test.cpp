@@ -1,0 +1,194 @@
+// Every key command, special key and pointer report: the value it sets, its bounds, its message.
+#include "test_window.h"
+
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "controls/help_screen.h"
+#include "controls/keyboard.h"
+#include "controls/pointer.h"
+#include "overlay/text_overlay.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+// An int or float setting, read and written as a double.
+struct Field {
+    Field(int* value) : i(value) {}
+    Field(float* value) : f(value) {}
+    int* i = nullptr;
+    float* f = nullptr;
+    double get() const { return i ? *i : *f; }
+    void set(double v) const { i ? void(*i = int(v)) : void(*f = float(v)); }
+};
+
+// Each of `keys` (or the special key `special`, released when negative) is pressed again and
+// again from `start`. `presses` holds what each press leaves, separated by '|': the value, a
+// '*' when a clear is pending afterwards, then the message after a space (none: left alone).
+struct KeyRow {
+    const char* keys;
+    Field field;
+    double start;
+    const char* presses;
+    int special = 0;
+};
+
+const KeyRow rows[] = {
+    {",", &settings.fovDegrees, 178, "179 FOV: 179 Degrees\n|179 FOV: 179 Degrees\n"},
+    {".", &settings.fovDegrees, 2, "1 FOV:   1 Degrees\n|1 FOV:   1 Degrees\n"},
+    {"(", &settings.lightRotateSpeed, 1, "0.9 Light Rotate Speed: 0.90\n"},
+    {")", &settings.lightRotateSpeed, 1, "1.111111 Light Rotate Speed: 1.11\n"},
+    {"+", &settings.movementSpeed, 1, "1.111111 Movement Speed: 1.11\n"},
+    {"_", &settings.movementSpeed, 1, "0.9 Movement Speed: 0.90\n"},
+    {"-", &settings.rotateSpeed, 2, "1.8 Rotate Speed: 1.80\n"},
+    {"=", &settings.rotateSpeed, 2, "2.222222 Rotate Speed: 2.22\n"},
+    {"[", &settings.objectSize, 1, "0.95 Object Size: 0.95\n"},
+    {"]", &settings.objectSize, 1, "1.055555 Object Size: 1.06\n"},
+    {"{", &settings.cameraZ, 0.05, "0 CameraZ: 0.00\n|-0.05 CameraZ: -0.05\n"},
+    {"}", &settings.cameraZ, 1.5, "1.55 CameraZ: 1.55\n"},
+    {"cC", &settings.clockOn, 0, "1 Frame/Second Clock On|0 Frame/Second Clock Off"},
+    {"pP", &app.paused, 0, "1 Pause Motion|0 Continue Motion"},
+    {"tT", &settings.texturesOn, 1, "0 Textures Off|1 Textures On"},
+    {"uU", &settings.universeOn, 1, "0 Universe Off|1 Universe On"},
+    {"vV", &settings.cameraMode, 0, "1 Camera 2: Manual Mouse/Arrow Key Control|0 Camera 1: Auto"},
+    {"wW", &settings.polyMode, 0, "1 PolyMode 2/3: Lines|2 PolyMode 3/3: Points"},
+    {"wW", &settings.polyMode, 2, "0 PolyMode 1/3: Polygons"},
+    {"sS", &settings.spotlightOn, 0, "1|0"},
+    {" ", &settings.clearEachFrame, 1, "0|1"},
+    {"/?", &app.helpVisible, 0, "1|0"},
+    {"\x1b", &app.helpVisible, 1, "0"},
+    {"\x1b", &settings.clearEachFrame, 0, "1"},
+    {"fF", &settings.cameraMode, 1, "0|1*"},
+    {"rR", &settings.fovDegrees, 50, "100* Reset"},
+    {"<", &settings.tesselation, 2, "1 Tesselation: 2\n|1 Tesselation: 2\n"},
+    {">", &settings.tesselation, 19, "20 Tesselation: 40\n|20 Tesselation: 40\n"},
+    {"iI", &settings.imageIndex, 0, "1 Image 1/4: Metal|2 Image 2/4: FishEye"},
+    {"iI", &settings.imageIndex, 2, "3 Image 3/4: TarnishedBrass|4 Image 4/4: Mona Lisa"},
+    {"iI", &settings.imageIndex, 4, "0 Image 0/4: Wood"},
+    {"nN", &app.hashCounter, 14, "15 # : 15|0 # : 0"},
+    {"oO", &settings.texGenMode, 1, "2 Option 2/2: Eye Map|0 Option 0/2: Sphere Map"},
+    {"oO", &settings.texGenMode, 0, "1 Option 1/2: Object Map"},
+    {"", &settings.mainSpeed, 1, "1.111111* Main Speed: 1.11\n", GLUT_KEY_PAGE_UP},
+    {"", &settings.mainSpeed, 1, "0.9* Main Speed: 0.90\n", GLUT_KEY_PAGE_DOWN},
+    {"", &settings.speed, 1, "1.111111* Speed: 1.11\n", GLUT_KEY_HOME},
+    {"", &settings.speed, 1, "0.9* Speed: 0.90\n", GLUT_KEY_END},
+    {"", &app.arrowKeys, 0, "1*", GLUT_KEY_LEFT},
+    {"", &app.arrowKeys, 0, "2*", GLUT_KEY_RIGHT},
+    {"", &app.arrowKeys, 0, "4*", GLUT_KEY_UP},
+    {"", &app.arrowKeys, 0, "8*", GLUT_KEY_DOWN},
+    {"", &app.arrowKeys, 15, "7*|7*", -GLUT_KEY_DOWN},
+    {"", &app.arrowKeys, 5, "5*", GLUT_KEY_F1},
+};
+
+const char* const untouched = "(untouched)";
+
+} // namespace
+
+TEST(Controls, EachKeySetsItsValueWithinItsBoundsAndShowsItsMessage) {
+    startTestProgram();
+    for (const KeyRow& row : rows)
+        for (const char* key = row.special ? "#" : row.keys; *key; ++key) {
+            resetSettings();
+            app.paused = app.helpVisible = app.arrowKeys = 0, app.fullScreen = 1;
+            row.field.set(row.start);
+            std::istringstream presses(row.presses);
+            for (std::string expected; std::getline(presses, expected, '|');) {
+                SCOPED_TRACE(std::string("key '") + *key + "' " + std::to_string(row.special));
+                std::strcpy(textOverlay.messageText, untouched);
+                app.clearPending = 1; // every ordinary key cancels a pending clear first
+                row.special > 0   ? handleSpecialKey(row.special, 0, 0)
+                : row.special < 0 ? handleSpecialKeyUp(-row.special, 0, 0)
+                                  : handleKey(*key, 0, 0);
+                char* rest;
+                EXPECT_NEAR(row.field.get(), std::strtod(expected.c_str(), &rest), 1e-6);
+                EXPECT_EQ(app.clearPending, *rest == '*');
+                rest += *rest == '*';
+                EXPECT_STREQ(textOverlay.messageText, *rest ? rest + 1 : untouched);
+                EXPECT_EQ(app.gearTeeth, 2 * settings.tesselation);
+            }
+        }
+}
+
+TEST(Controls, KeysWithoutACommandChangeNothingButCancelAPendingClear) {
+    startTestProgram();
+    const std::string listed = "\x1b ()+,-./=?[]_{}<>CcFfIiLlNnOoPpRrSsTtUuVvWw";
+    auto state = [] {
+        auto bytes = [](const void* at, size_t size) { return std::string((const char*)at, size); };
+        return bytes(&settings, sizeof settings) + bytes(&app, sizeof app) +
+               bytes(&textOverlay, sizeof textOverlay);
+    };
+    for (int code = 0; code < 256; ++code) {
+        if (listed.find(static_cast<char>(code)) != std::string::npos) continue;
+        app.clearPending = 0;
+        std::string before = state();
+        app.clearPending = 1;
+        handleKey(static_cast<unsigned char>(code), 0, 0);
+        EXPECT_TRUE(state() == before) << "key code " << code;
+    }
+}
+
+TEST(Controls, LetterboxGoesUpAndDownHelpKeepsTheMessageAndStepsDrift) {
+    startTestProgram();
+    const int shown[] = {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 6, 5, 4, 3};
+    for (int i = 0; i < 21; ++i) {
+        handleKey(i % 2 ? 'L' : 'l', 0, 0);
+        EXPECT_EQ(textOverlay.messageText, "Letterbox: " + std::to_string(shown[i]));
+        EXPECT_EQ(settings.letterbox, shown[i]);
+    }
+    for (char key : std::string("r-=[]l?")) // r in the falling half: l starts again from 0
+        handleKey(key, 0, 0);
+    EXPECT_NEAR(settings.rotateSpeed / 2.0, 0.9999999, 5e-8);
+    EXPECT_NEAR(settings.objectSize, 1.00277725, 5e-8);
+    drawHelpScreen(); // its lines never replace the message
+    EXPECT_STREQ(textOverlay.messageText, "Letterbox: 1");
+    EXPECT_EQ(textOverlay.storeMessage, 1);
+}
+
+// Freeglut reports each warp back to the rest point as a motion there, also when the pointer
+// already stands on it; that report keeps the manual camera walking on every frame.
+TEST(Controls, ManualCameraTurnsOnceAndWalksOnEveryFrameAfterTheFirstPointerReport) {
+    startTestProgram();
+    settings.cameraMode = app.paused = 1; // the manual camera works while the motion is paused
+    app.mouseMoved = 0, app.camX = app.camZ = 0;
+    handleSpecialKey(GLUT_KEY_UP, 0, 0);
+    handleMouseButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 460, 360); // only the left button counts
+    handleMouseButton(GLUT_RIGHT_BUTTON, GLUT_UP, 460, 360);
+    int ms = 20000;
+    for (int i = 0; i < 3; ++i)
+        renderFrameAt(ms += 50);
+    EXPECT_EQ(std::hypot(app.camX, app.camZ) + app.camYaw, 0); // no report yet: no turn, no walk
+
+    handleMouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 460, 360); // 10 px right of and below the rest
+    for (int frame = 1; frame <= 4; ++frame) {
+        renderFrameAt(ms += 50);
+        EXPECT_DOUBLE_EQ(app.camYaw, 1.0);
+        EXPECT_DOUBLE_EQ(app.camPitch, 1.0);
+        EXPECT_NEAR(std::hypot(app.camX, app.camZ), 0.1 * frame, 1e-4);    // 2 units a second
+        EXPECT_NEAR(std::atan2(app.camX, -app.camZ) * 57.2958, 1.0, 1e-3); // along the heading
+        for (int i = 0; i < 200 && !app.mouseMoved; ++i)
+            pumpEvents(1), usleep(5000);
+        EXPECT_EQ(app.mouseMoved, 1) << "no report of the warp after frame " << frame;
+        EXPECT_EQ(app.mouseDX * 1000 + app.mouseDY, 0);
+    }
+}
+
+TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane) {
+    // clang-format off
+    const double cases[][4] = { // arrows held, yaw in degrees, then the step in x and in z
+        {arrowUp, 0, 0, -1},   {arrowUp, 90, 1, 0},    {arrowDown, 90, -1, 0},
+        {arrowLeft, 0, -1, 0}, {arrowRight, 90, 0, 1}, {arrowUp | arrowRight, 0, 1, -1},
+        {arrowLeft | arrowRight, 30, 0, 0}, {arrowUp | arrowDown, 30, 0, 0}, {0, 30, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        app = AppState{};
+        app.frameDelta = 0.5f, app.arrowKeys = int(c[0]), app.camYaw = c[1], app.camPitch = 40;
+        moveManualCamera();
+        EXPECT_NEAR(std::hypot(app.camX - c[2], app.camZ - c[3]) + std::abs(app.camY), 0, 1e-6)
+            << "arrows " << c[0] << " at yaw " << c[1];
+    }
+}
