@@ -53,7 +53,7 @@ TEST(StartUp, DefaultsFirstMessageOneGearListAndAZeroSizedWindow) {
 }
 
 TEST(FrameDriver, CountsFramesCapsLongOnesFadesInAndClearsOnceOnRequest) {
-    startTestProgram();
+    startTestProgram(true);
     app.prevSec = 0, app.framesThisSecond = 0, app.nextFpsSecond = 1.0; // as at process start
     std::vector<float> deltas;
     for (int ms : {80, 180, 300, 400, 500, 600, 700, 800}) {
