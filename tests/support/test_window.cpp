@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
 
@@ -21,9 +22,19 @@ void useTestDisplay() {
     if (file >> display) setenv("DISPLAY", display.c_str(), 1);
 }
 
+// Without this a test that ends the process early would pass with status 0.
+void failOnExitDuringTest() {
+    if (!testing::UnitTest::GetInstance()->current_test_info()) return;
+    if (testing::internal::InDeathTestChild()) return;
+    std::fprintf(stderr, "The program exited in the middle of the test\n");
+    std::_Exit(1);
+}
+
 } // namespace
 
 void startTestProgram(bool syntheticClockOnly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    std::atexit(failOnExitDuringTest);
     useTestDisplay();
     if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir");
     static char name[] = "tyvok_window_tests";

@@ -7,7 +7,8 @@
 // Starts Tyvok as the executable does, on the test display, in the data folder, with seed base
 // 0 so that a run depends on the millisecond clock alone; then pumps events until the window
 // fills the screen. Call once per test process. With `syntheticClockOnly` the display callback
-// draws nothing, so that frames come only from renderFrameAt.
+// draws nothing, so that frames come only from renderFrameAt. Death tests start a fresh process
+// (the renderer's threads do not survive a fork), and an exit in the middle of a test fails it.
 void startTestProgram(bool syntheticClockOnly = false);
 
 // Pumps GLUT's pending events without entering the main loop.

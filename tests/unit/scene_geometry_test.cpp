@@ -1,0 +1,48 @@
+// The scene's geometry: the letterboxed projection and the gear's vertices.
+#include "scene/gear_mesh.h"
+#include "scene/projection.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <tuple>
+
+TEST(Projection, LetterboxTableAndANarrowViewInAShortWindow) {
+    const double fovy[] = {100, 95.1667, 90.3333, 85.5, 80.6667, 75.8333, 71};
+    const int bar[] = {0, 38, 76, 115, 153, 192, 230},
+              height[] = {768, 691, 615, 537, 461, 384, 307};
+    for (int i = 0; i <= 6; ++i) {
+        ProjectionParams p = computeProjection(1024, 768, i, 100, 1.5f);
+        EXPECT_EQ(
+            std::make_tuple(p.bar, p.viewportX, p.viewportY, p.viewportWidth, p.viewportHeight),
+            std::make_tuple(short(bar[i]), 0, bar[i], 1024, height[i]));
+        EXPECT_NEAR(p.fovy, fovy[i], 1e-4);
+        EXPECT_EQ(std::make_tuple(p.aspect, p.zNear, p.zFar),
+                  std::make_tuple(1024.0 / height[i], 0.02, 15.5));
+    }
+    ProjectionParams p = computeProjection(800, 600, 6, 20, -2.5f); // no floor on the view
+    EXPECT_EQ(std::make_tuple(p.viewportY, p.viewportHeight, p.fovy, p.zFar),
+              std::make_tuple(180, 240, -9.0, 11.5));
+}
+
+TEST(GearMesh, CountsFirstVerticesTheToothProfileAndTheClosedCircle) {
+    for (int t : {1, 5, 20}) // four vertices per sub-step, ten sub-steps per tooth
+        EXPECT_EQ(std::make_pair(computeGearMesh(t).teeth, computeGearMesh(t).strips[2].size()),
+                  std::make_pair(2 * t, 80ul * t));
+    const GearMesh mesh = computeGearMesh(5);
+    const double s = 0.6 * std::sin(0.0628319), c = 0.6 * std::cos(0.0628319);
+    // strip, vertex, x, y, z; the last sub-step runs from one step short of a full turn to the top
+    const double vertices[][5] = {
+        {0, 0, 0, 0.6, -0.3}, {0, 1, 0, 1.45, -0.1}, {3, 0, 0, 1.45, -0.1}, {3, 1, 0, 1.45, 0.1},
+        {2, 3, s, c, 0.3},    {2, 396, -s, c, -0.3}, {2, 399, 0, 0.6, 0.3}};
+    for (const auto& e : vertices) {
+        const Vertex3& v = mesh.strips[int(e[0])][int(e[1])];
+        EXPECT_TRUE(std::hypot(v.x - e[2], v.y - e[3]) < 1e-6 && std::fabs(v.z - e[4]) < 1e-6)
+            << e[1];
+    }
+    const double profile[11] = {1.45, 1.4, 1.3, 1, 1, 1, 1, 1, 1.3, 1.4, 1.45};
+    const std::vector<Vertex3>& rim = mesh.strips[3];
+    for (int i = 0; i < 100; ++i) { // each sub-step runs from profile k to k + 1
+        ASSERT_NEAR(std::hypot(rim[4 * i].x, rim[4 * i].y), profile[i % 10], 1e-5) << i;
+        ASSERT_NEAR(std::hypot(rim[4 * i + 2].x, rim[4 * i + 2].y), profile[i % 10 + 1], 1e-5) << i;
+    }
+}
