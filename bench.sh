@@ -8,6 +8,7 @@ root=$PWD
 runs=${BENCH_RUNS:-5}       # alternated runs of each program
 skip=${BENCH_SKIP_SEC:-1}   # seconds after the first frame before counting starts
 window=${BENCH_WINDOW_SEC:-4}
+starts=${BENCH_STARTS:-10}  # further short alternated runs of each, for the start-up time
 
 missing=()
 command -v Xvfb >/dev/null || missing+=(xvfb)
@@ -41,13 +42,18 @@ echo "display: Xvfb 1024x768x24"
 
 echo
 echo "== Frame cost"
-build/bench/tyvok_bench --benchmark_color=false | tee "$work/frames.txt"
+# Every repetition's statistics go to build/bench-frames.txt; the summary table is shown here.
+build/bench/tyvok_bench --benchmark_color=false >build/bench-frames.txt
+sed -n '/^Frame cost/,$p' build/bench-frames.txt | tee "$work/frames.txt"
 
-# Starts one program in `dir` with the swap counter, waits until the counter has written its
-# figures, stops the program and prints "first_swap_ms fps cpu_ms_per_frame".
+# Starts one program in `dir` with the swap counter set to count frames for `window` seconds
+# from `skip` seconds after the first frame, waits until the counter has written its figures,
+# stops the program (SIGTERM, the same for both programs) and prints
+# "first_swap_ms first_swap_cpu_ms fps cpu_ms_per_frame".
 timed_run() {
-    local out=$1 dir=$2
-    shift 2
+    local skip=$1 window=$2 dir=$3
+    shift 3
+    local out=$work/count
     rm -f "$out"
     local launch
     launch=$(date +%s%N)
@@ -55,39 +61,52 @@ timed_run() {
         SWAP_WINDOW_SEC=$window LD_PRELOAD=$root/build/bench/libswap_counter.so \
         exec "$@" >/dev/null 2>&1) &
     local pid=$!
-    local limit=$(((skip + window + 15) * 10))
-    for _ in $(seq "$limit"); do
+    for _ in $(seq 300); do
         [ -s "$out" ] && break
-        sleep 0.1
+        sleep 0.05
     done
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
     if [ -s "$out" ]; then
-        awk '/^first_swap_ms/ {f = $2} /^fps/ {r = $2} /^cpu_ms/ {c = $2} END {print f, r, c}' "$out"
+        awk '$1 == "first_swap_ms" {f = $2} $1 == "first_swap_cpu_ms" {fc = $2}
+             $1 == "fps" {r = $2} $1 == "cpu_ms_per_frame" {c = $2} END {print f, fc, r, c}' "$out"
     else
-        echo "nan nan nan"
+        echo "nan nan nan nan"
     fi
 }
 
 median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
+# One run of each program, Tyvok first; appends to <program>.txt and prints the figures.
+run_pair() {
+    local label=$1 skip=$2 window=$3 result
+    result=$(timed_run "$skip" "$window" "$root/data" "$root/build/tyvok")
+    echo "$result" >>"$work/tyvok.txt"
+    printf "%-8s %-9s %10s %10s %9s %12s\n" "$label" tyvok $result
+    result=$(timed_run "$skip" "$window" "$root" glxgears -fullscreen)
+    echo "$result" >>"$work/glxgears.txt"
+    printf "%-8s %-9s %10s %10s %9s %12s\n" "$label" glxgears $result
+}
+
 echo
-echo "== Peer comparison: $runs alternated runs each, frames counted over ${window} s after ${skip} s"
-printf "%-4s %-9s %14s %10s %12s\n" run program first_frame_ms fps cpu_ms/frame
+echo "== Peer comparison: Tyvok's executable and glxgears -fullscreen, alternated"
+echo "   frame rate: $runs runs each, swaps counted over ${window} s from ${skip} s after the first"
+echo "   start-up: those runs and $starts short ones each; first frame = first buffer swap"
+printf "%-8s %-9s %10s %10s %9s %12s\n" run program first_ms first_cpu fps cpu_ms/frame
 : >"$work/tyvok.txt"
 : >"$work/glxgears.txt"
-for i in $(seq "$runs"); do
-    result=$(timed_run "$work/count" "$root/data" "$root/build/tyvok")
-    echo "$result" >>"$work/tyvok.txt"
-    printf "%-4s %-9s %14s %10s %12s\n" "$i" tyvok $result
-    result=$(timed_run "$work/count" "$root" glxgears -fullscreen)
-    echo "$result" >>"$work/glxgears.txt"
-    printf "%-4s %-9s %14s %10s %12s\n" "$i" glxgears $result
-done
+for i in $(seq "$runs"); do run_pair "rate $i" "$skip" "$window"; done
+head -n "$runs" "$work/tyvok.txt" >"$work/tyvok-rate.txt"
+head -n "$runs" "$work/glxgears.txt" >"$work/glxgears-rate.txt"
+for i in $(seq "$starts"); do run_pair "start $i" 0 0.1 >/dev/null; done
 
 column() { cut -d' ' -f"$2" "$work/$1.txt" | median; }
-tyvok_start=$(column tyvok 1) tyvok_fps=$(column tyvok 2) tyvok_cpu=$(column tyvok 3)
-peer_start=$(column glxgears 1) peer_fps=$(column glxgears 2) peer_cpu=$(column glxgears 3)
+tyvok_start=$(column tyvok 1) tyvok_start_cpu=$(column tyvok 2)
+peer_start=$(column glxgears 1) peer_start_cpu=$(column glxgears 2)
+tyvok_fps=$(column tyvok-rate 3) tyvok_cpu=$(column tyvok-rate 4)
+peer_fps=$(column glxgears-rate 3) peer_cpu=$(column glxgears-rate 4)
+echo "start-up over $((runs + starts)) runs each, median: Tyvok $tyvok_start ms ($tyvok_start_cpu ms" \
+    "processor), glxgears $peer_start ms ($peer_start_cpu ms processor)"
 
 # The frame table's wall-time and processor-time columns for one case.
 frame_ms() { awk -v name="$1" 'index($0, name) == 1 {print $(NF - 5), $(NF - 2)}' "$work/frames.txt" | tail -n1; }
@@ -97,23 +116,23 @@ read -r tess_wall tess_cpu <<<"$(frame_ms "tesselation 20")"
 read -r help_wall help_cpu <<<"$(frame_ms "help screen")"
 
 echo
-echo "== Summary: ratios of medians; wall time, and processor time of the whole process"
+echo "== Summary: ratios of medians, by wall time and by processor time of the whole process"
 awk -v tf="$tyvok_fps" -v pf="$peer_fps" -v tc="$tyvok_cpu" -v pc="$peer_cpu" \
-    -v ts="$tyvok_start" -v ps="$peer_start" \
+    -v ts="$tyvok_start" -v ps="$peer_start" -v tsc="$tyvok_start_cpu" -v psc="$peer_start_cpu" \
     -v lw="$limit_wall" -v lc="$limit_cpu" -v dw="$default_wall" -v dc="$default_cpu" \
     -v tw="$tess_wall" -v tcpu="$tess_cpu" -v hw="$help_wall" -v hc="$help_cpu" 'BEGIN {
-    printf "%-40s %8s %8s %8s  %s\n", "measure", "wall", "cpu", "target", "figures (wall; cpu)"
+    printf "%-40s %7s %7s %7s  %s\n", "measure", "wall", "cpu", "target", "figures (wall; cpu)"
     row("Tyvok fps / glxgears fps", tf / pf, pc / tc, ">= 1",
-        sprintf("%.1f / %.1f fps; %.2f / %.2f cpu ms per frame", tf, pf, tc, pc))
+        sprintf("%.1f / %.1f fps; %.2f / %.2f ms per frame", tf, pf, tc, pc))
     row("default frame / clear-and-swap frame", dw / lw, dc / lc, "<= 2.5",
         sprintf("%.2f / %.3f ms; %.2f / %.3f ms", dw, lw, dc, lc))
     row("tesselation 20 frame / default frame", tw / dw, tcpu / dc, "<= 1.5",
         sprintf("%.2f / %.2f ms; %.2f / %.2f ms", tw, dw, tcpu, dc))
     row("help screen frame / default frame", hw / dw, hc / dc, "<= 1.5",
         sprintf("%.2f / %.2f ms; %.2f / %.2f ms", hw, dw, hc, dc))
-    row("start to first frame, Tyvok / glxgears", ts / ps, -1, "<= 1.2",
-        sprintf("%.0f / %.0f ms", ts, ps))
+    row("start to first frame, Tyvok / glxgears", ts / ps, tsc / psc, "<= 1.2",
+        sprintf("%.0f / %.0f ms; %.0f / %.0f ms", ts, ps, tsc, psc))
 }
 function row(name, wall, cpu, target, figures) {
-    printf "%-40s %8.2f %8s %8s  %s\n", name, wall, cpu < 0 ? "-" : sprintf("%.2f", cpu), target, figures
+    printf "%-40s %7.2f %7.2f %7s  %s\n", name, wall, cpu, target, figures
 }'
