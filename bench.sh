@@ -22,6 +22,10 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+for image in font wood128 metalplate128 fisheye brasstarnish128 monacolor128; do
+    [ -f "data/$image.bmp" ] || echo "warning: data/$image.bmp is missing; figures will differ" >&2
+done
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_BENCHMARKS=ON >/dev/null
 cmake --build build -j"$(nproc)" --target tyvok tyvok_bench swap_counter
 

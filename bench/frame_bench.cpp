@@ -157,10 +157,16 @@ void printSummary(const std::map<std::string, FrameTimes>& medians) {
 void openWindow(int* argc, char** argv) {
     if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir " TYVOK_DATA_DIR);
     startTyvok(argc, argv, 0);
-    for (int i = 0; i < 500 && app.windowHeight == 0; ++i)
+    // The window first reports its initial size, then the full screen's; the renderer takes up
+    // a new size at a swap.
+    int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
+    for (int i = 0; i < 400 && app.windowWidth * app.windowHeight != screen; ++i) {
         glutMainLoopEvent();
+        usleep(5000);
+    }
     for (int i = 0; i < 20; ++i)
         glutMainLoopEvent();
+    finishFrame();
     for (int ms = 99; ms <= startMs; ms += 99) {
         app.nowMs = ms;
         drawFrame();
@@ -234,11 +240,13 @@ int main(int argc, char** argv) {
     // --dump=FOLDER writes the pictures instead of timing (a relative folder is relative to
     // the data folder, where the window is opened from).
     std::string dumpFolder;
-    if (argc > 1 && std::string(argv[1]).rfind("--dump=", 0) == 0) {
-        dumpFolder = argv[1] + 7;
-        --argc, ++argv;
-    }
     std::vector<char*> args(argv, argv + argc);
+    for (auto it = args.begin() + 1; it != args.end(); ++it)
+        if (std::string(*it).rfind("--dump=", 0) == 0) {
+            dumpFolder = *it + 7;
+            args.erase(it);
+            break;
+        }
     static char interleave[] = "--benchmark_enable_random_interleaving=true";
     args.insert(args.begin() + 1, interleave);
     int count = static_cast<int>(args.size());

@@ -38,7 +38,7 @@ static void drawEveryFeature(int fromMs) {
 }
 
 TEST(FrameAllocation, HundredFramesWithEveryFeatureOnAllocateNothing) {
-    startTestProgram();
+    startTestProgram(true);
     counting = 1;
     computeGearMesh(1); // proves the counter sees the program's own allocations
     counting = 0;
