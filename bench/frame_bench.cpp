@@ -222,7 +222,7 @@ void dumpPictures(const std::string& folder) {
 }
 
 void registerCases() {
-    auto configure = [](benchmark::internal::Benchmark* b, int frames, int repetitions = 5) {
+    auto configure = [](benchmark::internal::Benchmark* b, int frames, int repetitions = 7) {
         b->UseRealTime()->MeasureProcessCPUTime()->Unit(benchmark::kMillisecond);
         b->Iterations(frames);
         b->Repetitions(repetitions);
