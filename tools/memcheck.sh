@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs Tyvok under valgrind's memcheck for a few hundred frames on a small Xvfb screen, ends it
 # with Escape, and fails on any invalid read or write, any use of undefined values, or any leak
-# from the program's own code (the renderer's and X's own memory is suppressed: memcheck.supp).
+# from the program's own code (the OpenGL driver's own memory is suppressed: memcheck.supp).
 # Usage: tools/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind options
 # (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
 set -euo pipefail
