@@ -12,6 +12,16 @@ const float pathWaypoints[2][5] = {
     {0, 0, 3, 0, 0},
 };
 
+namespace {
+
+// The angle as a float for OpenGL, less its whole turns (fmod is exact): mouse look never
+// wraps the angles, and after hours of turning a float would keep only whole degrees of them.
+float wholeTurnsDropped(double degrees) {
+    return static_cast<float>(std::fmod(degrees, 360.0));
+}
+
+} // namespace
+
 double cosInterp(float a, float b, float t) {
     float f = static_cast<float>((1.0 - std::cos(t * 3.141592654)) * 0.5);
     return (1.0 - f) * a + static_cast<double>(f) * b;
@@ -46,8 +56,8 @@ void applyViewTransform() {
         app.camPitch += app.mouseDY * 0.1;
         app.camYaw += app.mouseDX * 0.1;
     }
-    glRotatef(static_cast<float>(app.camPitch), 1, 0, 0);
-    glRotatef(static_cast<float>(app.camYaw), 0, 1, 0);
+    glRotatef(wholeTurnsDropped(app.camPitch), 1, 0, 0);
+    glRotatef(wholeTurnsDropped(app.camYaw), 0, 1, 0);
     glTranslatef(static_cast<float>(-app.camX), static_cast<float>(-app.camY),
                  static_cast<float>(-app.camZ));
 }

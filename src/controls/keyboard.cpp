@@ -32,12 +32,13 @@ void toggleMessage(int& flag, const char* whenOn, const char* whenOff) {
 }
 
 void scaleSetting(float& value, double factor, const char* format) {
-    value = static_cast<float>(value * factor);
+    value = keepInRange(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
     textOverlay.showValue(format, value);
 }
 
 void stepCameraZ(double delta) {
-    settings.cameraZ = static_cast<float>(settings.cameraZ + delta);
+    settings.cameraZ =
+        keepInRange(static_cast<float>(settings.cameraZ + delta), cameraZMin, cameraZMax);
     textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
 }
 

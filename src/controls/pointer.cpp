@@ -25,7 +25,7 @@ int arrowBit(int key) {
 }
 
 void scaleSpeed(float& value, double factor, const char* format) {
-    value = static_cast<float>(value * factor);
+    value = keepInRange(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
     textOverlay.showValue(format, value);
 }
 

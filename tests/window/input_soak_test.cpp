@@ -1,0 +1,111 @@
+// Every input at its worst: a seeded storm of events, thousands of presses, hours of turning.
+#include "test_window.h"
+
+#include "anim/oscillators.h"
+#include "anim/random.h"
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "app/startup.h"
+#include "controls/keyboard.h"
+#include "controls/pointer.h"
+#include "overlay/text_overlay.h"
+#include "scene/gear_mesh.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
+#include <cstring>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <random>
+#include <unistd.h>
+#include <utility>
+
+// The program reads OpenGL's error once a frame (and shows it for a moment); count every one.
+static int glErrorsRead = 0;
+extern "C" GLenum glGetError() {
+    static auto next = reinterpret_cast<GLenum (*)()>(dlsym(RTLD_NEXT, "glGetError"));
+    GLenum error = next();
+    return glErrorsRead += error != GL_NO_ERROR, error;
+}
+
+// No OpenGL error, every value in range and finite, the gear list there, the message terminated.
+static void expectSoundFrame() {
+    EXPECT_EQ(glErrorsRead, 0);
+    for (float speed : {settings.rotateSpeed, settings.movementSpeed, settings.mainSpeed,
+                        settings.speed, settings.lightRotateSpeed, settings.objectSize})
+        EXPECT_TRUE(speed >= settingSpeedMin && speed <= settingSpeedMax) << speed;
+    EXPECT_TRUE(settings.cameraZ >= cameraZMin && settings.cameraZ <= cameraZMax);
+    for (double value : {app.camX, app.camY, app.camZ, app.camPitch, app.camYaw,
+                         double(app.pathProgress), double(app.fadeLevel), double(app.frameDelta)})
+        EXPECT_TRUE(std::isfinite(value));
+    for (int slot = 0; slot < 20; ++slot)
+        EXPECT_TRUE(std::isfinite(oscValue(slot, 1, 1, 0) + oscBank.oscRate[slot])) << slot;
+    EXPECT_TRUE(glIsList(gearList));
+    EXPECT_TRUE(std::memchr(textOverlay.messageText, 0, messageCapacity));
+}
+
+TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {
+    startTestProgram(true);
+    const unsigned seed = 1;
+    std::mt19937 rng(seed);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution(low, high)(rng); };
+    for (int event = 1, ms = 0, list = gearList; event <= 100000; ++event) {
+        int x = pick(-100000, 100000), y = pick(-100000, 100000), key = pick(0, 254);
+        key += key >= 27; // every code but Escape
+        switch (pick(0, 5)) {
+        case 0:
+            handleKey(static_cast<unsigned char>(key), x, y);
+            for (int i = 0, w = app.windowWidth;
+                 (key | 32) == 'f' && w == app.windowWidth && i < 500; ++i)
+                pumpEvents(1), usleep(1000); // until the window really has changed size
+            break;
+        case 1: handleSpecialKey(pick(-2, 120), x, y); break;
+        case 2: handleSpecialKeyUp(pick(-2, 120), x, y); break;
+        case 3: handlePointerMotion(x, y); break;
+        case 4: handleMouseButton(pick(0, 4), pick(0, 1), x, y); break;
+        default:
+            const int sizes[][2] = {{0, 0}, {1, 1}, {4096, 64}, {pick(0, 4096), pick(0, 4096)}};
+            handleReshape(sizes[key % 4][0], sizes[key % 4][1]);
+        }
+        // A gear list that was replaced is freed.
+        EXPECT_TRUE(gearList == list || !glIsList(std::exchange(list, gearList))) << event;
+        if (event % 50 == 0) { // the clock stalls, jumps seconds or minutes, or runs on
+            int step = pick(0, 19);
+            renderFrameAt(ms += step == 0 ? 0 : step == 1 ? pick(1000, 600000) : pick(1, 40));
+            expectSoundFrame();
+            ASSERT_FALSE(HasFailure()) << "seed " << seed << ", event " << event;
+        }
+    }
+}
+
+TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
+    startTestProgram(true);
+    handleKey('r', 0, 0); // full brightness, whatever the fade-in had reached
+    // The ten step keys, then Page Up, Page Down, Home and End; frames come after the title.
+    for (int key = 0, ms = 10000; key < 14; ++key) {
+        for (int press = 0; press < 10000; ++press)
+            key < 10 ? handleKey("()+_-=[]{}"[key], 0, 0)
+                     : handleSpecialKey(GLUT_KEY_PAGE_UP + key - 10, 0, 0);
+        renderFrameAt(ms += 20);
+        expectSoundFrame();
+        Picture picture = readPicture();
+        int lit = 0; // of the 200 x 200 pixels in the middle, where the cluster stands
+        for (int y = -100; y < 100; ++y)
+            for (int x = -100; x < 100; ++x)
+                lit += picture.at(picture.width / 2 + x, picture.height / 2 + y)[1] > 0;
+        EXPECT_GT(lit, 4000) << "key " << key;
+    }
+    // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
+    handleKey('v', 0, 0);
+    app.mouseDX = app.mouseDY = app.mouseMoved = 0;
+    const AppState state = app;
+    const OscillatorBank bank = oscBank;
+    Picture pictures[2];
+    for (double turns : {0, 27778}) {
+        app = state, oscBank = bank, app.camYaw = 360 * turns + 40.5, app.camPitch = app.camYaw;
+        seedRandom(5);
+        renderFrameAt(20000);
+        pictures[turns > 0] = readPicture();
+    }
+    EXPECT_TRUE(pictures[0].rgb == pictures[1].rgb);
+}

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs Tyvok under valgrind's memcheck for a few hundred frames on a small Xvfb screen, ends it
+# with Escape, and fails on any invalid read or write, any use of undefined values, or any leak
+# from the program's own code (the OpenGL driver's own memory is suppressed: memcheck.supp).
+# Usage: tools/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind options
+# (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+frames=${1:-300}
+for tool in valgrind Xvfb xdotool cc; do
+    command -v "$tool" >/dev/null || { echo "memcheck.sh needs $tool" >&2; exit 2; }
+done
+if [ ! -f build/CMakeCache.txt ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+cmake --build build --target tyvok -j"$(nproc)"
+
+work=$(mktemp -d)
+xvfb=""
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cc -shared -fPIC -O2 -o "$work/frame_counter.so" tools/memcheck_frame_counter.c -ldl
+
+exec 3>"$work/displayfd"
+Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$work/displayfd")"
+
+log=build/memcheck.log
+(
+    cd data
+    TYVOK_FRAME_COUNT_FILE="$work/frames" LD_PRELOAD="$work/frame_counter.so" \
+        valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect,possible \
+        --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 --keep-debuginfo=yes \
+        --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck.supp --log-file="../$log" ../build/tyvok
+) &
+program=$!
+count=0
+while kill -0 "$program" 2>/dev/null && [ "$count" -lt "$frames" ]; do
+    sleep 2
+    count=$(cat "$work/frames" 2>/dev/null || echo 0)
+    echo "frames: $count"
+done
+xdotool key Escape
+status=0
+wait "$program" || status=$?
+grep -E 'ERROR SUMMARY|definitely lost|indirectly lost|possibly lost' "$log" || true
+echo "frames drawn: $(cat "$work/frames" 2>/dev/null || echo 0); valgrind's log: $log"
+if [ "$status" -ne 0 ]; then
+    echo "memcheck found a fault (exit status $status)" >&2
+    exit 1
+fi
+echo "memcheck: no invalid access and no leak in the program's own code"
