@@ -49,6 +49,9 @@ extern AppState app;
 // Arrow-key bits of AppState::arrowKeys.
 enum ArrowBit { arrowLeft = 1, arrowRight = 2, arrowUp = 4, arrowDown = 8 };
 
+// The size of the window when it is not full screen.
+constexpr int windowedSide = 512;
+
 // The fixed point, in window pixels, from which pointer offsets are measured.
 constexpr int pointerRestX = 450;
 constexpr int pointerRestY = 350;

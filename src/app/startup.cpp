@@ -92,7 +92,9 @@ void startTyvok(int* argc, char** argv, unsigned seedBase) {
 
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(app.windowWidth, app.windowHeight);
+    // The window opens at its windowed size before going full screen: leaving full screen
+    // restores the size the window had before, whatever size is asked for at that moment.
+    glutInitWindowSize(windowedSide, windowedSide);
     glutCreateWindow("Tyvok");
     glutFullScreen();
 

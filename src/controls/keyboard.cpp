@@ -64,7 +64,7 @@ void toggleHelp() {
 void toggleFullScreen() {
     if (!toggle(app.fullScreen)) {
         settings.cameraMode = 0;
-        glutReshapeWindow(512, 512);
+        glutReshapeWindow(windowedSide, windowedSide);
         glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
     } else {
         settings.cameraMode = 1;

@@ -192,3 +192,14 @@ TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane
             << "arrows " << c[0] << " at yaw " << c[1];
     }
 }
+
+TEST(Controls, FullScreenKeyLeavesForAWindowOf512SquareAndReturns) {
+    startTestProgram(true);
+    for (int width : {512, 1024}) {
+        handleKey('f', 0, 0);
+        for (int i = 0; i < 200 && app.windowWidth != width; ++i)
+            pumpEvents(1), usleep(5000);
+        EXPECT_EQ(app.windowHeight, width == 512 ? 512 : 768);
+        EXPECT_EQ(app.windowWidth, width);
+    }
+}
