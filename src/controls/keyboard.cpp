@@ -5,6 +5,7 @@
 #include "anim/random.h"
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "controls/setting_steps.h"
 #include "overlay/text_overlay.h"
 #include "scene/gear_mesh.h"
 
@@ -15,11 +16,6 @@
 
 namespace {
 
-// The product is formed in double precision and stored as a float.
-const double stepDown = 0.9;
-const double stepUp = 1.111111;
-const double sizeStepDown = 0.95;
-const double sizeStepUp = 1.055555;
 const double cameraZStep = 0.05;
 
 // Flips an integer flag and returns the new value.
@@ -29,11 +25,6 @@ int toggle(int& flag) {
 
 void toggleMessage(int& flag, const char* whenOn, const char* whenOff) {
     textOverlay.showMessage(toggle(flag) ? whenOn : whenOff);
-}
-
-void scaleSetting(float& value, double factor, const char* format) {
-    value = keepInRange(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
-    textOverlay.showValue(format, value);
 }
 
 void stepCameraZ(double delta) {

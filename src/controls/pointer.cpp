@@ -3,16 +3,13 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "controls/setting_steps.h"
 #include "overlay/text_overlay.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
 
 namespace {
-
-// The product is formed in double precision and stored as a float.
-const double stepDown = 0.9;
-const double stepUp = 1.111111;
 
 int arrowBit(int key) {
     switch (key) {
@@ -22,11 +19,6 @@ int arrowBit(int key) {
     case GLUT_KEY_DOWN: return arrowDown;
     default: return 0;
     }
-}
-
-void scaleSpeed(float& value, double factor, const char* format) {
-    value = keepInRange(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
-    textOverlay.showValue(format, value);
 }
 
 void recordPointer(int x, int y) {
@@ -40,10 +32,12 @@ void recordPointer(int x, int y) {
 void handleSpecialKey(int key, int, int) {
     app.arrowKeys |= arrowBit(key);
     switch (key) {
-    case GLUT_KEY_PAGE_UP: scaleSpeed(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n"); break;
-    case GLUT_KEY_PAGE_DOWN: scaleSpeed(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n"); break;
-    case GLUT_KEY_HOME: scaleSpeed(settings.speed, stepUp, "Speed: %4.2f\n"); break;
-    case GLUT_KEY_END: scaleSpeed(settings.speed, stepDown, "Speed: %4.2f\n"); break;
+    case GLUT_KEY_PAGE_UP: scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n"); break;
+    case GLUT_KEY_PAGE_DOWN:
+        scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n");
+        break;
+    case GLUT_KEY_HOME: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n"); break;
+    case GLUT_KEY_END: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n"); break;
     default: break;
     }
 }
