@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <string>
 #include <vector>
 
 // Starts Tyvok as the executable does, on the test display, in the data folder, with seed base
@@ -25,7 +24,3 @@ struct Picture {
 
 // Reads the back buffer: what the frame just drew.
 Picture readPicture();
-
-// Writes and reads a picture as a binary PPM, top row first.
-void writePpm(const Picture& picture, const std::string& path);
-Picture readPpm(const std::string& path);
