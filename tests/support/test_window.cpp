@@ -6,36 +6,23 @@
 #include "app/startup.h"
 
 #include <GL/freeglut.h>
-#include <GL/gl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <string>
 #include <unistd.h>
 
-namespace {
-
-void useTestDisplay() {
-    std::ifstream file(TYVOK_DISPLAY_FILE);
-    std::string display;
-    if (file >> display) setenv("DISPLAY", display.c_str(), 1);
-}
-
 // Without this a test that ends the process early would pass with status 0.
-void failOnExitDuringTest() {
+static void failOnExitDuringTest() {
     if (!testing::UnitTest::GetInstance()->current_test_info()) return;
-    if (testing::internal::InDeathTestChild()) return;
     std::fprintf(stderr, "The program exited in the middle of the test\n");
     std::_Exit(1);
 }
 
-} // namespace
-
 void startTestProgram(bool syntheticClockOnly) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     std::atexit(failOnExitDuringTest);
-    useTestDisplay();
+    std::string display;
+    if (std::ifstream(TYVOK_DISPLAY_FILE) >> display) setenv("DISPLAY", display.c_str(), 1);
     if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir");
     static char name[] = "tyvok_window_tests";
     static char* argv[] = {name, nullptr};
@@ -43,16 +30,16 @@ void startTestProgram(bool syntheticClockOnly) {
     startTyvok(&argc, argv, 0);
     if (syntheticClockOnly) glutDisplayFunc([] {});
     // The window first reports its initial size, then the full screen's.
-    int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
-    for (int i = 0; i < 400 && app.windowWidth * app.windowHeight != screen; ++i)
-        glutMainLoopEvent(), usleep(5000);
-    pumpEvents();
+    const int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
+    pumpEventsUntil([&] { return app.windowWidth * app.windowHeight == screen; });
+    for (int i = 0; i < 20; ++i)
+        glutMainLoopEvent();
     glutSwapBuffers(); // the renderer takes up a new window size at a swap
 }
 
-void pumpEvents(int rounds) {
-    for (int i = 0; i < rounds; ++i)
-        glutMainLoopEvent();
+void pumpEventsUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 400 && !done(); ++i)
+        glutMainLoopEvent(), usleep(5000);
 }
 
 void renderFrameAt(int ms) {
@@ -61,33 +48,11 @@ void renderFrameAt(int ms) {
     glFinish();
 }
 
-Picture readPicture(bool front) {
-    Picture p;
-    p.width = app.windowWidth;
-    p.height = app.windowHeight;
+Picture readPicture() {
+    Picture p{app.windowWidth, app.windowHeight, {}};
     p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
-    glReadBuffer(front ? GL_FRONT : GL_BACK);
+    glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
-    return p;
-}
-
-void writePpm(const Picture& picture, const std::string& path) {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << picture.width << " " << picture.height << "\n255\n";
-    for (int y = picture.height - 1; y >= 0; --y)
-        out.write(reinterpret_cast<const char*>(picture.at(0, y)), 3 * picture.width);
-}
-
-Picture readPpm(const std::string& path) {
-    Picture p;
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int maxValue = 0;
-    if (!(in >> magic >> p.width >> p.height >> maxValue) || magic != "P6") return Picture{};
-    in.get();
-    p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
-    for (int y = p.height - 1; y >= 0; --y)
-        in.read(reinterpret_cast<char*>(&p.rgb[3 * static_cast<size_t>(y) * p.width]), 3 * p.width);
     return p;
 }

@@ -1,18 +1,17 @@
 // Opens the program's real window on the test display and reads pictures back from it.
 #pragma once
 
-#include <string>
+#include <functional>
 #include <vector>
 
 // Starts Tyvok as the executable does, on the test display, in the data folder, with seed base
-// 0 so that a run depends on the millisecond clock alone; then pumps events until the window
-// fills the screen. Call once per test process. With `syntheticClockOnly` the display callback
-// draws nothing, so that frames come only from renderFrameAt. Death tests start a fresh process
-// (the renderer's threads do not survive a fork), and an exit in the middle of a test fails it.
+// 0 so that a run depends on the millisecond clock alone, and waits until the window fills the
+// screen. Call once per test process; an exit in the middle of a test fails it. With
+// `syntheticClockOnly` the display callback draws nothing: frames come only from renderFrameAt.
 void startTestProgram(bool syntheticClockOnly = false);
 
-// Pumps GLUT's pending events without entering the main loop.
-void pumpEvents(int rounds = 20);
+// Pumps GLUT's events without entering the main loop until `done` holds (at most two seconds).
+void pumpEventsUntil(const std::function<bool()>& done);
 
 // Draws one frame at `ms` on the program's clock and waits for the renderer to finish.
 void renderFrameAt(int ms);
@@ -23,9 +22,5 @@ struct Picture {
     const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
 };
 
-// Reads the back buffer (what the frame just drew), or the front buffer after a swap.
-Picture readPicture(bool front = false);
-
-// Writes a picture as a binary PPM, top row first.
-void writePpm(const Picture& picture, const std::string& path);
-Picture readPpm(const std::string& path);
+// Reads the back buffer: what the frame just drew.
+Picture readPicture();

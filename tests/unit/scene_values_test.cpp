@@ -7,21 +7,20 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-TEST(StarField, StarsStayInTheirShapesRegionWithMostlyGreyColours) {
+// The colours are replayed exactly below; here each shape's region (a cube shell, a half ball
+// shell above y 0, a ball shell).
+TEST(StarField, StarsStayInTheirShapesRegion) {
     for (int shape : {1, 2, 3}) {
         seedRandom(shape);
-        int grey = 0, below = 0;
+        int below = 0;
         for (int i = 0; i < 3000; ++i) {
             Star s = generateStar(8, 4, shape);
             double cube = std::max({std::fabs(s.x), std::fabs(s.y), std::fabs(s.z)});
             double ball = std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z);
             ASSERT_TRUE(shape == 1 ? cube >= 4.01 : ball >= 4 && ball <= 8) << shape << ":" << i;
             ASSERT_TRUE(std::min({s.x, s.y, s.z}) >= -8 && std::max({s.x, s.y, s.z}) < 8);
-            float low = std::min({s.red, s.green, s.blue});
-            ASSERT_TRUE(low >= 0.3f && std::max({s.red, s.green, s.blue}) <= 0.8f);
-            grey += low >= 0.5f, below += s.y < 0;
+            below += s.y < 0;
         }
-        EXPECT_NEAR(grey / 3000.0, 0.9, 0.025) << "shape " << shape;
         EXPECT_EQ(below == 0, shape == 2) << "shape " << shape << ": " << below << " below y 0";
     }
 }
@@ -47,7 +46,6 @@ TEST(StarField, DrawsPositionThenTintThenBlueGreenRed) {
 }
 
 TEST(GearCluster, HalfToothTurnIsWholeDegrees) {
-    const int teeth[] = {8, 10, 14, 40}, turns[] = {22, 18, 12, 4};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(halfToothTurn(teeth[i]), float(turns[i])) << teeth[i] << " teeth";
+    for (auto [teeth, turn] : {std::pair{8, 22}, {10, 18}, {14, 12}, {40, 4}})
+        EXPECT_EQ(halfToothTurn(teeth), float(turn)) << teeth << " teeth";
 }

@@ -13,7 +13,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -170,8 +169,7 @@ TEST(Controls, ManualCameraTurnsOnceAndWalksOnEveryFrameAfterTheFirstPointerRepo
         EXPECT_DOUBLE_EQ(app.camPitch, 1.0);
         EXPECT_NEAR(std::hypot(app.camX, app.camZ), 0.1 * frame, 1e-4);    // 2 units a second
         EXPECT_NEAR(std::atan2(app.camX, -app.camZ) * 57.2958, 1.0, 1e-3); // along the heading
-        for (int i = 0; i < 200 && !app.mouseMoved; ++i)
-            pumpEvents(1), usleep(5000);
+        pumpEventsUntil([] { return app.mouseMoved != 0; });
         EXPECT_EQ(app.mouseMoved, 1) << "no report of the warp after frame " << frame;
         EXPECT_EQ(app.mouseDX * 1000 + app.mouseDY, 0);
     }
@@ -197,8 +195,7 @@ TEST(Controls, FullScreenKeyLeavesForAWindowOf512SquareAndReturns) {
     startTestProgram(true);
     for (int width : {512, 1024}) {
         handleKey('f', 0, 0);
-        for (int i = 0; i < 200 && app.windowWidth != width; ++i)
-            pumpEvents(1), usleep(5000);
+        pumpEventsUntil([&] { return app.windowWidth == width; });
         EXPECT_EQ(app.windowHeight, width == 512 ? 512 : 768);
         EXPECT_EQ(app.windowWidth, width);
     }

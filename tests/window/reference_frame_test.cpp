@@ -6,7 +6,29 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+
+// A picture as a binary PPM, top row first.
+static void writePpm(const Picture& picture, const std::string& path) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << picture.width << " " << picture.height << "\n255\n";
+    for (int y = picture.height - 1; y >= 0; --y)
+        out.write(reinterpret_cast<const char*>(picture.at(0, y)), 3 * picture.width);
+}
+
+static Picture readPpm(const std::string& path) {
+    Picture p;
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxValue = 0;
+    if (!(in >> magic >> p.width >> p.height >> maxValue) || magic != "P6" || !in.get()) return {};
+    p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
+    for (int y = p.height - 1; y >= 0; --y)
+        in.read(reinterpret_cast<char*>(&p.rgb[3 * static_cast<size_t>(y) * p.width]), 3 * p.width);
+    return p;
+}
 
 TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
     startTestProgram(true);

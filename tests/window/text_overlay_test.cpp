@@ -29,10 +29,9 @@ TEST(TextOverlay, DrawTextLightsOnlyGlyphBoxesAndRestoresState) {
     int inA = litPixels(100, 120, 200, 40), inB = litPixels(136, 156, 200, 40);
     EXPECT_TRUE(inA > 0 && inB > 0);
     EXPECT_EQ(litPixels(0, app.windowWidth, app.windowHeight, app.windowHeight), inA + inB);
-    GLint mode[2], view[4];
-    GLboolean depthWrites = GL_FALSE;
+    GLint mode[2], view[4], depthWrites;
     glGetIntegerv(GL_POLYGON_MODE, mode), glGetIntegerv(GL_VIEWPORT, view);
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
+    glGetIntegerv(GL_DEPTH_WRITEMASK, &depthWrites);
     EXPECT_TRUE(mode[0] == GL_LINE && depthWrites && view[1] == 100 && view[3] == 300);
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_ALPHA_TEST));
     EXPECT_STREQ(textOverlay.messageText, "Press ? key for Help Screen");
@@ -46,7 +45,6 @@ TEST(TextOverlay, DrawTextLightsOnlyGlyphBoxesAndRestoresState) {
 
 TEST(TextOverlay, MessageExpiryReadoutsErrorLineAndLongFormats) {
     startTestProgram();
-    EXPECT_NEAR(textOverlay.messageExpiry, 3.0, 0.2); // the start-up message
     settings.universeOn = 0;
     app.nowMs = 12000;
     textOverlay.showMessage("Textures On");
