@@ -49,6 +49,7 @@ TEST(Oscillators, InitDrawsPhaseThenTargetAndPauseFreezesExactlySlotsZeroToNine)
 }
 
 TEST(Oscillators, EachSlotAdvancesByItsOwnSpeedSetting) {
+    std::fill_n(oscBank.oscPhase, 62, 0.0);
     std::fill_n(oscBank.oscRate, 61, 0.03); // the phase takes the rate after this frame's step
     std::fill_n(oscBank.oscTarget, 61, 0.04);
     settings.rotateSpeed = 2, settings.movementSpeed = 3, settings.mainSpeed = 5;
