@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Escape ends the real program with status 0 after its fade, also when pressed in the first
-# second; a second Escape restarts the fade and r stops it.
+# The real program's window is titled "Tyvok" and fills the 1024 x 768 screen; Escape ends it with
+# status 0 after its fade, also when pressed in the first second; a second Escape restarts the fade
+# and r stops it.
 # Arguments: the tyvok executable, the data folder, the file holding the test display (":N").
 set -uo pipefail
 tyvok=$1
@@ -45,7 +46,6 @@ start() {
     started=$(now)
     timeout 15 "$tyvok" &
     pid=$!
-    local window
     for _ in $(seq 250); do
         window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
         if [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null; then return 0; fi
@@ -74,9 +74,11 @@ escapeAndFinish() {
     within "$delay" 1.7 3.2 || fail "$1: ended ${delay} s after Escape, expected 1.7 to 2.7"
 }
 
-# 1. A few commands, then Escape at about 3 s.
+# 1. The window fills the screen; a few commands, then Escape at about 3 s.
 if start; then
-    sleepUntil "$started" 1.0
+    sleepUntil "$started" 1.0 # the window opens at 512 x 512 and then goes full screen
+    geometry=$(xdotool getwindowgeometry "$window")
+    [[ $geometry == *"Geometry: 1024x768"* ]] || fail "the window is not the whole screen: $geometry"
     xdotool key question w l question v Up
     xdotool mousemove 470 360
     sleepUntil "$started" 3.0
