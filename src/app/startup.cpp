@@ -58,6 +58,9 @@ bool initScene() {
     loadTextures();
     textOverlay.showMessage("Press ? key for Help Screen");
     glutWarpPointer(pointerRestX, pointerRestY);
+    // The window is not shown yet, so the window system reports no motion for this warp; the
+    // manual camera takes it as the pointer report it would have been.
+    handlePointerMotion(pointerRestX, pointerRestY);
     glutSetCursor(GLUT_CURSOR_NONE);
     return true;
 }

@@ -3,6 +3,7 @@
 
 #include "app/app_state.h"
 #include "app/settings.h"
+#include "app/startup.h"
 #include "controls/help_screen.h"
 #include "controls/keyboard.h"
 #include "controls/pointer.h"
@@ -152,6 +153,9 @@ TEST(Controls, LetterboxGoesUpAndDownHelpKeepsTheMessageAndStepsDrift) {
 // already stands on it; that report keeps the manual camera walking on every frame.
 TEST(Controls, ManualCameraTurnsOnceAndWalksOnEveryFrameAfterTheFirstPointerReport) {
     startTestProgram();
+    app.mouseMoved = 0, app.mouseDX = 7;
+    initScene(); // its warp counts as a pointer report at once, shown window or not
+    EXPECT_EQ(app.mouseMoved * 1000 + app.mouseDX + app.mouseDY, 1000);
     settings.cameraMode = app.paused = 1; // the manual camera works while the motion is paused
     app.mouseMoved = 0, app.camX = app.camZ = 0;
     handleSpecialKey(GLUT_KEY_UP, 0, 0);
