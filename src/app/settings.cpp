@@ -9,10 +9,6 @@
 
 SimSettings::~SimSettings() {}
 
-float keepInRange(float value, float low, float high) {
-    return value < low ? low : value > high ? high : value;
-}
-
 void resetSettings() {
     seedRandomFromClock(app.nowMs);
     glClearColor(0, 0, 0, 1);

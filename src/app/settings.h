@@ -43,8 +43,5 @@ constexpr float settingSpeedMax = 300.0f;
 constexpr float cameraZMin = -1.0f;
 constexpr float cameraZMax = 20.0f;
 
-// `value` limited to [low, high]: the step a key has just made, kept within the setting's range.
-float keepInRange(float value, float low, float high);
-
 // Restores every setting, the fade, the pause and the camera pose, and rebuilds the gear.
 void resetSettings();

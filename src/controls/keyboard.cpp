@@ -11,6 +11,7 @@
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -29,7 +30,7 @@ void toggleMessage(int& flag, const char* whenOn, const char* whenOff) {
 
 void stepCameraZ(double delta) {
     settings.cameraZ =
-        keepInRange(static_cast<float>(settings.cameraZ + delta), cameraZMin, cameraZMax);
+        std::clamp(static_cast<float>(settings.cameraZ + delta), cameraZMin, cameraZMax);
     textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
 }
 

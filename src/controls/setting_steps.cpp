@@ -4,7 +4,9 @@
 #include "app/settings.h"
 #include "overlay/text_overlay.h"
 
+#include <algorithm>
+
 void scaleSetting(float& value, double factor, const char* format) {
-    value = keepInRange(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
+    value = std::clamp(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
     textOverlay.showValue(format, value);
 }
