@@ -7,8 +7,8 @@
 // are interleaved in random order so that a busy machine slows them alike.
 #include "anim/oscillators.h"
 #include "anim/random.h"
-#include "app/app_state.h"
 #include "app/frame.h"
+#include "app/globals.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "scene/gear_mesh.h"
@@ -87,23 +87,23 @@ const FrameCase frameCases[] = {
     {"tesselation 20",
      [] {
          settings.tesselation = 20;
-         buildGearList();
+         buildGearList(gear, settings.tesselation);
      }},
     {"tesselation 1",
      [] {
          settings.tesselation = 1;
-         buildGearList();
+         buildGearList(gear, settings.tesselation);
      }},
-    {"lines", [] { settings.polyMode = 1; }},
-    {"points", [] { settings.polyMode = 2; }},
+    {"lines", [] { settings.polyMode = polygonLines; }},
+    {"points", [] { settings.polyMode = polygonPoints; }},
     {"hyperspace", [] { settings.clearEachFrame = 0; }},
     {"lighting on", [] { settings.spotlightOn = 1; }},
     {"textures off", [] { settings.texturesOn = 0; }},
-    {"texgen sphere map", [] { settings.texGenMode = 0; }},
-    {"texgen object linear", [] { settings.texGenMode = 1; }},
-    {"texgen eye linear", [] { settings.texGenMode = 2; }},
+    {"texgen sphere map", [] { settings.texGenMode = texGenSphereMap; }},
+    {"texgen object linear", [] { settings.texGenMode = texGenObjectLinear; }},
+    {"texgen eye linear", [] { settings.texGenMode = texGenEyeLinear; }},
     {"letterbox 6", [] { settings.letterbox = 6; }},
-    {"help screen", [] { app.helpVisible = 1; }},
+    {"help screen", [] { app.flags.helpVisible = 1; }},
     {"frame-rate readout", [] { settings.clockOn = 1; }},
 };
 

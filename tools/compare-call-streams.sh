@@ -23,7 +23,7 @@ fi
 checkout() {
     mkdir -p "$work/$2"
     if [ -z "$1" ]; then
-        git -C "$root" ls-files -z | (cd "$root" && xargs -0 tar -cf -) | tar -xf - -C "$work/$2"
+        git -C "$root" ls-files -z --cached --others --exclude-standard | (cd "$root" && xargs -0 tar -cf -) | tar -xf - -C "$work/$2"
     else
         git -C "$root" archive "$1" | tar -xf - -C "$work/$2"
     fi

@@ -1,9 +1,6 @@
 // The automatic camera path with cosine easing, and the view transform of every frame.
 #include "anim/camera.h"
 
-#include "app/app_state.h"
-#include "app/settings.h"
-
 #include <GL/gl.h>
 #include <cmath>
 
@@ -13,6 +10,9 @@ const float pathWaypoints[2][5] = {
 };
 
 namespace {
+
+const double mouseLookDegreesPerPixel = 0.1;
+const float pathSpeedPerMovementSpeed = 0.1f;
 
 // The angle as a float for OpenGL, less its whole turns (fmod is exact): mouse look never
 // wraps the angles, and after hours of turning a float would keep only whole degrees of them.
@@ -27,37 +27,39 @@ double cosInterp(float a, float b, float t) {
     return (1.0 - f) * a + static_cast<double>(f) * b;
 }
 
-void advanceCameraPath() {
-    float speed = settings.movementSpeed * 0.1f * (1 - app.paused);
-    const float* from = pathWaypoints[app.pathFrom];
-    const float* to = pathWaypoints[app.pathTo];
+void advanceCameraPath(CameraPath& path, CameraPose& pose, float movementSpeed, int paused,
+                       float frameDelta) {
+    float speed = movementSpeed * pathSpeedPerMovementSpeed * static_cast<float>(1 - paused);
+    const float* from = pathWaypoints[path.pathFrom];
+    const float* to = pathWaypoints[path.pathTo];
     double dx = to[0] - from[0], dy = to[1] - from[1], dz = to[2] - from[2];
     float legLength = static_cast<float>(std::sqrt(dx * dx + dy * dy + dz * dz));
 
-    app.pathProgress += speed * app.frameDelta / legLength;
-    if (app.pathProgress >= 1) {
-        app.pathProgress -= 1;
-        app.pathFrom = (app.pathFrom + 1) % 2;
-        app.pathTo = (app.pathTo + 1) % 2;
-        from = pathWaypoints[app.pathFrom];
-        to = pathWaypoints[app.pathTo];
+    path.pathProgress += speed * frameDelta / legLength;
+    if (path.pathProgress >= 1) {
+        path.pathProgress -= 1;
+        path.pathFrom = (path.pathFrom + 1) % 2;
+        path.pathTo = (path.pathTo + 1) % 2;
+        from = pathWaypoints[path.pathFrom];
+        to = pathWaypoints[path.pathTo];
     }
-    app.camX = cosInterp(from[0], to[0], app.pathProgress);
-    app.camY = cosInterp(from[1], to[1], app.pathProgress);
-    app.camZ = cosInterp(from[2], to[2], app.pathProgress);
-    app.camPitch = cosInterp(from[3], to[3], app.pathProgress);
-    app.camYaw = cosInterp(from[4], to[4], app.pathProgress);
+    pose.camX = cosInterp(from[0], to[0], path.pathProgress);
+    pose.camY = cosInterp(from[1], to[1], path.pathProgress);
+    pose.camZ = cosInterp(from[2], to[2], path.pathProgress);
+    pose.camPitch = cosInterp(from[3], to[3], path.pathProgress);
+    pose.camYaw = cosInterp(from[4], to[4], path.pathProgress);
 }
 
-void applyViewTransform() {
-    if (settings.cameraMode == 0) {
-        if (!app.paused) advanceCameraPath();
-    } else if (settings.cameraMode == 1) {
-        app.camPitch += app.mouseDY * 0.1;
-        app.camYaw += app.mouseDX * 0.1;
+void applyViewTransform(CameraPath& path, CameraPose& pose, const SimSettings& settings, int paused,
+                        float frameDelta, PointerOffset pointer) {
+    if (settings.cameraMode == cameraAutomatic) {
+        if (!paused) advanceCameraPath(path, pose, settings.movementSpeed, paused, frameDelta);
+    } else if (settings.cameraMode == cameraManual) {
+        pose.camPitch += pointer.dy * mouseLookDegreesPerPixel;
+        pose.camYaw += pointer.dx * mouseLookDegreesPerPixel;
     }
-    glRotatef(wholeTurnsDropped(app.camPitch), 1, 0, 0);
-    glRotatef(wholeTurnsDropped(app.camYaw), 0, 1, 0);
-    glTranslatef(static_cast<float>(-app.camX), static_cast<float>(-app.camY),
-                 static_cast<float>(-app.camZ));
+    glRotatef(wholeTurnsDropped(pose.camPitch), 1, 0, 0);
+    glRotatef(wholeTurnsDropped(pose.camYaw), 0, 1, 0);
+    glTranslatef(static_cast<float>(-pose.camX), static_cast<float>(-pose.camY),
+                 static_cast<float>(-pose.camZ));
 }

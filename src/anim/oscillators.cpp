@@ -2,51 +2,59 @@
 #include "anim/oscillators.h"
 
 #include "anim/random.h"
-#include "app/settings.h"
 
 #include <cmath>
 
-OscillatorBank oscBank;
-
 namespace {
+
+// The star-turning slots' rates are taken as radians a second and their phases kept in
+// degrees, with this rounded factor.
+const double starTurnDegreesPerRadian = 57.3;
+
+// The last slot of each group that one speed setting scales; slots up to lastPausedSlot stand
+// still while the motion is paused.
+const int lastRotateSlot = 3;
+const int lastMovementSlot = 6;
+const int lastPausedSlot = 9;
+const int lastMainSpeedSlot = 49;
 
 // The speed setting that scales a slot's phase advance, and whether the slot's rate counts.
 double phaseAdvance(int slot, double rate, double dt, const SimSettings& s) {
     if (slot == 0) return dt * s.mainSpeed;
-    if (slot <= 3) return s.rotateSpeed * rate * dt * 57.3;
-    if (slot <= 6) return s.movementSpeed * rate * dt;
-    if (slot <= 49) return s.mainSpeed * rate * dt;
+    if (slot <= lastRotateSlot) return s.rotateSpeed * rate * dt * starTurnDegreesPerRadian;
+    if (slot <= lastMovementSlot) return s.movementSpeed * rate * dt;
+    if (slot <= lastMainSpeedSlot) return s.mainSpeed * rate * dt;
     return s.lightRotateSpeed * rate * dt;
 }
 
 } // namespace
 
-void initOscillators(int count) {
+void initOscillators(OscillatorBank& bank, int count) {
     for (int i = 1; i < count; ++i) {
-        oscBank.oscPhase[i] = randUnit(360);
-        oscBank.oscTarget[i] = randUnit(0.02) + 0.02;
-        oscBank.oscRate[i] = oscBank.oscTarget[i];
-        oscBank.oscActive[i] = 1;
+        bank.oscPhase[i] = randUnit(360);
+        bank.oscTarget[i] = randUnit(0.02) + 0.02;
+        bank.oscRate[i] = bank.oscTarget[i];
+        bank.oscActive[i] = 1;
     }
 }
 
-void updateOscillators(int count, float dt, const SimSettings& settings, int paused) {
-    OscillatorBank& b = oscBank;
+void updateOscillators(OscillatorBank& bank, int count, float dt, const SimSettings& settings,
+                       int paused) {
     for (int i = 0; i < count; ++i) {
-        if (paused && i <= 9) continue;
-        if (randUnit(1.0) < dt * 0.2) b.oscActive[i] = b.oscActive[i] ? 0 : 1;
+        if (paused && i <= lastPausedSlot) continue;
+        if (randUnit(1.0) < dt * 0.2) bank.oscActive[i] = bank.oscActive[i] ? 0 : 1;
         if (randUnit(1.0) < dt * 0.1) {
             double magnitude = randUnit(0.02) + 0.02;
-            b.oscTarget[i] = randUnit(1.0) < 0.45 ? magnitude : -magnitude;
+            bank.oscTarget[i] = randUnit(1.0) < 0.45 ? magnitude : -magnitude;
         }
-        if (b.oscActive[i])
-            b.oscRate[i] += (b.oscTarget[i] - b.oscRate[i]) * 0.001;
+        if (bank.oscActive[i])
+            bank.oscRate[i] += (bank.oscTarget[i] - bank.oscRate[i]) * 0.001;
         else
-            b.oscRate[i] *= 0.999;
-        b.oscPhase[i] += phaseAdvance(i, b.oscRate[i], dt, settings);
+            bank.oscRate[i] *= 0.999;
+        bank.oscPhase[i] += phaseAdvance(i, bank.oscRate[i], dt, settings);
     }
 }
 
-double oscValue(int slot, double k, double range, double offset) {
-    return (std::sin(k * oscBank.oscPhase[slot]) * 0.5 + 0.5) * range + offset;
+double oscValue(const OscillatorBank& bank, int slot, double k, double range, double offset) {
+    return (std::sin(k * bank.oscPhase[slot]) * 0.5 + 0.5) * range + offset;
 }

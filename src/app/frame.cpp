@@ -4,14 +4,14 @@
 #include "anim/camera.h"
 #include "anim/oscillators.h"
 #include "anim/random.h"
-#include "app/app_state.h"
-#include "app/settings.h"
-#include "app/startup.h"
+#include "app/globals.h"
+#include "app/shutdown.h"
 #include "controls/help_screen.h"
-#include "overlay/text_overlay.h"
+#include "controls/pointer.h"
+#include "overlay/shimmer_title.h"
+#include "scene/gear_cluster.h"
 #include "scene/lighting.h"
 #include "scene/projection.h"
-#include "scene/star_field.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -22,15 +22,25 @@ namespace {
 const float longestFrame = 0.1f;
 const float stalledFrame = 0.05f;
 const float fadeInSeconds = 3.0f;
+const double quitFadeSeconds = 3.0;
+const float quitFadeEnd = 0.1f;
 const float titleSeconds = 10.0f;
+const double reseedChance = 0.1;
 
 void drawUniverse() {
     glPushMatrix();
-    glRotatef(static_cast<float>(oscValue(1, 0.01, 720, -360)), 0, 1, 0);
-    glRotatef(static_cast<float>(oscValue(2, 0.01, 720, -360)), 1, 0, 0);
-    glRotatef(static_cast<float>(oscValue(3, 0.01, 720, -360)), 0, 0, 1);
+    glRotatef(static_cast<float>(oscValue(oscBank, oscStarsTurnY, 0.01, 720, -360)), 0, 1, 0);
+    glRotatef(static_cast<float>(oscValue(oscBank, oscStarsTurnX, 0.01, 720, -360)), 1, 0, 0);
+    glRotatef(static_cast<float>(oscValue(oscBank, oscStarsTurnZ, 0.01, 720, -360)), 0, 0, 1);
     starField.drawStars();
     glPopMatrix();
+}
+
+void drawTitle() {
+    float alpha = static_cast<float>(1 - std::sqrt(app.nowSec / static_cast<double>(titleSeconds)));
+    drawShimmerTitle(textOverlay, oscBank, "Tyvok",
+                     static_cast<short>(static_cast<int>(app.windowWidth * 0.1)),
+                     static_cast<short>(static_cast<int>(app.windowHeight * 0.2)), 60.0f, alpha);
 }
 
 } // namespace
@@ -40,16 +50,32 @@ void advanceClock() {
     app.frameDelta = static_cast<float>(app.nowMs * 0.001 - app.prevSec);
     if (app.frameDelta > longestFrame) app.frameDelta = stalledFrame;
     app.prevSec = app.nowSec;
+    textOverlay.clockSec = app.nowMs * 0.001;
 }
 
 float quitFadeLevel(float nowSec, int quitTime) {
-    return static_cast<float>(1 - (nowSec - quitTime) / 3.0);
+    return static_cast<float>(1 - (nowSec - static_cast<float>(quitTime)) / quitFadeSeconds);
+}
+
+void drawScene() {
+    if (settings.spotlightOn)
+        setupSpotlight(0, 0.5f, 0.75f, 0.99f, 0.99f, app.fadeLevel, settings.cameraZ);
+    // The camera steps here as well as in the view transform, after the stars have been drawn
+    // from the old pose: the automatic path moves twice a frame, and the manual camera puts
+    // the pointer back and walks only now, between the stars and the gears.
+    if (settings.cameraMode == cameraManual)
+        recentrePointerAndWalk(app.input, app.pose, app.frameDelta);
+    else
+        advanceCameraPath(app.path, app.pose, settings.movementSpeed, app.flags.paused,
+                          app.frameDelta);
+    drawGearCluster(settings, oscBank, gear, pictureTexture(textureTable, settings.imageIndex),
+                    app.fadeLevel);
 }
 
 void drawFrame() {
-    if (randUnit(1.0) < 0.1) seedRandomFromClock(app.nowMs);
+    if (randUnit(1.0) < reseedChance) seedRandomFromClock(app.nowMs);
     advanceClock();
-    updateOscillators(20, app.frameDelta, settings, app.paused);
+    updateOscillators(oscBank, oscSlotsInUse, app.frameDelta, settings, app.flags.paused);
 
     app.framesThisSecond += 1;
     if (app.nowSec >= app.nextFpsSecond) {
@@ -59,30 +85,26 @@ void drawFrame() {
     }
     if (app.nowSec < fadeInSeconds) app.fadeLevel = app.nowSec / fadeInSeconds;
 
-    setupProjection();
-    applyViewTransform();
-    if (settings.clearEachFrame || app.clearPending)
+    setupProjection(settings, app.windowWidth, app.windowHeight);
+    applyViewTransform(app.path, app.pose, settings, app.flags.paused, app.frameDelta,
+                       {app.input.mouseDX, app.input.mouseDY});
+    if (settings.clearEachFrame || app.flags.clearPending)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.clearPending = 0;
+    app.flags.clearPending = 0;
     if (settings.universeOn) drawUniverse();
     drawScene();
 
     if (textOverlay.messageExpiry != 0) textOverlay.redrawMessage();
-    if (settings.clockOn) textOverlay.drawFrameRate(app.framesPerSecond);
-    if (app.helpVisible) drawHelpScreen();
+    if (settings.clockOn) textOverlay.drawFrameRate(app.framesPerSecond, app.windowWidth);
+    if (app.flags.helpVisible) drawHelpScreen(textOverlay, app.windowHeight);
 
-    if (app.quitting) {
-        app.fadeLevel = quitFadeLevel(app.nowSec, app.quitTime);
-        if (app.fadeLevel < 0.1f) {
+    if (app.flags.quitting) {
+        app.fadeLevel = quitFadeLevel(app.nowSec, app.flags.quitTime);
+        if (app.fadeLevel < quitFadeEnd) {
             releaseResources();
             std::exit(0);
         }
     }
-    if (app.nowSec < titleSeconds) {
-        float alpha = static_cast<float>(1 - std::sqrt(app.nowSec / 10.0));
-        drawShimmerTitle("Tyvok", static_cast<short>(static_cast<int>(app.windowWidth * 0.1)),
-                         static_cast<short>(static_cast<int>(app.windowHeight * 0.2)), 60.0f,
-                         alpha);
-    }
-    textOverlay.checkGlError();
+    if (app.nowSec < titleSeconds) drawTitle();
+    textOverlay.checkGlError(app.windowWidth);
 }

@@ -10,3 +10,6 @@ void advanceClock();
 
 // The quit fade for the current time; below 0.1 the program ends.
 float quitFadeLevel(float nowSec, int quitTime);
+
+// The scene pass: the light when lighting is on, the camera step, then the gear cluster.
+void drawScene();

@@ -1,19 +1,16 @@
-// The nineteen user settings, the one instance of them and their reset.
+// The reset of every user setting, the fade, the pause and the camera pose.
 #include "app/settings.h"
 
 #include "anim/random.h"
-#include "app/app_state.h"
-#include "scene/gear_mesh.h"
+#include "app/globals.h"
 
 #include <GL/gl.h>
-
-SimSettings::~SimSettings() {}
 
 void resetSettings() {
     seedRandomFromClock(app.nowMs);
     glClearColor(0, 0, 0, 1);
-    app.quitTime = 0;
-    app.quitting = 0;
+    app.flags.quitTime = 0;
+    app.flags.quitting = 0;
 
     SimSettings& s = settings;
     s.rotateSpeed = 2.0f;
@@ -27,18 +24,18 @@ void resetSettings() {
     s.tesselation = 5;
     s.clearEachFrame = 1;
     s.clockOn = 0;
-    s.texGenMode = 1;
+    s.texGenMode = texGenObjectLinear;
     s.imageIndex = 0;
-    s.cameraMode = 0;
+    s.cameraMode = cameraAutomatic;
     s.letterbox = 0;
     s.spotlightOn = 0;
     s.texturesOn = 1;
-    s.polyMode = 0;
+    s.polyMode = polygonFill;
     s.universeOn = 1;
 
     app.fadeLevel = 1.0f;
-    app.paused = 0;
-    app.camX = app.camY = app.camZ = 0;
-    app.camPitch = app.camYaw = 0;
-    buildGearList();
+    app.flags.paused = 0;
+    app.pose.camX = app.pose.camY = app.pose.camZ = 0;
+    app.pose.camPitch = app.pose.camYaw = 0;
+    buildGearList(gear, s.tesselation);
 }

@@ -1,17 +1,13 @@
-// Start-up, the window and its callbacks, and the release of resources on the way out.
+// Start-up: the window, its callbacks and the scene's first state.
 #include "app/startup.h"
 
 #include "anim/oscillators.h"
 #include "anim/random.h"
-#include "app/app_state.h"
-#include "app/frame.h"
+#include "app/callbacks.h"
+#include "app/globals.h"
 #include "app/settings.h"
-#include "controls/keyboard.h"
 #include "controls/pointer.h"
-#include "overlay/text_overlay.h"
 #include "scene/projection.h"
-#include "scene/star_field.h"
-#include "textures/texture_table.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -51,11 +47,12 @@ unsigned steadyClockSeed() {
 bool initScene() {
     resetSettings();
     glClearColor(0, 0, 0, 1);
-    setupProjection();
+    setupProjection(settings, app.windowWidth, app.windowHeight);
     setFixedState();
-    initOscillators(20);
-    starField.buildStars(2000, 8.0f, 4.0f, 1);
-    loadTextures();
+    initOscillators(oscBank, oscSlotsInUse);
+    starField.buildStars(2000, 8.0f, 4.0f, starCubeShell);
+    loadTextures(textureTable);
+    textOverlay.fontTexture = textureTable.names[fontSlot];
     textOverlay.showMessage("Press ? key for Help Screen");
     glutWarpPointer(pointerRestX, pointerRestY);
     // The window is not shown yet, so the window system reports no motion for this warp; the
@@ -63,27 +60,6 @@ bool initScene() {
     handlePointerMotion(pointerRestX, pointerRestY);
     glutSetCursor(GLUT_CURSOR_NONE);
     return true;
-}
-
-void releaseResources() {
-    starField.releaseStars();
-    if (textureCount != 0) glDeleteTextures(textureCount, textureTable);
-}
-
-void handleReshape(int width, int height) {
-    app.windowWidth = width;
-    app.windowHeight = height;
-    glViewport(0, 0, width, height);
-}
-
-void handleIdle() {
-    glutPostRedisplay();
-}
-
-void handleDisplay() {
-    app.nowMs = glutGet(GLUT_ELAPSED_TIME);
-    drawFrame();
-    glutSwapBuffers();
 }
 
 void startTyvok(int* argc, char** argv, unsigned seedBase) {

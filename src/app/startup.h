@@ -1,4 +1,4 @@
-// Start-up, the window and its callbacks, and the release of resources on the way out.
+// Start-up: the window, its callbacks and the scene's first state.
 #pragma once
 
 // Opens the full-screen window, registers the callbacks and sets up the scene, with every
@@ -12,10 +12,3 @@ unsigned steadyClockSeed();
 
 // One-time OpenGL and scene set-up after the window exists.
 bool initScene();
-
-// Deletes the star field's display list and every loaded texture.
-void releaseResources();
-
-void handleReshape(int width, int height);
-void handleIdle();
-void handleDisplay();

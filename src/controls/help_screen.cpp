@@ -1,9 +1,6 @@
 // The help screen: a heading and 28 lines listing the controls, over the running scene.
 #include "controls/help_screen.h"
 
-#include "app/app_state.h"
-#include "overlay/text_overlay.h"
-
 const char* const helpLines[helpLineCount] = {
     "Special Controls for this simulation:",
     " <PageUp/Down>  Adjust Main Speed",
@@ -57,10 +54,10 @@ HelpLayout computeHelpLayout(int windowHeight) {
     return layout;
 }
 
-void drawHelpScreen() {
-    HelpLayout layout = computeHelpLayout(app.windowHeight);
-    UnstoredText unstored;
-    textOverlay.drawText("Tyvok", 20, layout.headingY, headingSize);
+void drawHelpScreen(TextOverlay& text, int windowHeight) {
+    HelpLayout layout = computeHelpLayout(windowHeight);
+    UnstoredText unstored(text);
+    text.drawText("Tyvok", 20, layout.headingY, headingSize);
     for (int line = 0; line < helpLineCount; ++line)
-        textOverlay.drawText(helpLines[line], 30, layout.lineY[line], lineSize);
+        text.drawText(helpLines[line], 30, layout.lineY[line], lineSize);
 }

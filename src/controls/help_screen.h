@@ -1,6 +1,8 @@
 // The help screen: a heading and 28 lines listing the controls, over the running scene.
 #pragma once
 
+#include "overlay/text_overlay.h"
+
 constexpr int helpLineCount = 28;
 extern const char* const helpLines[helpLineCount];
 
@@ -13,4 +15,4 @@ struct HelpLayout {
 
 HelpLayout computeHelpLayout(int windowHeight);
 
-void drawHelpScreen();
+void drawHelpScreen(TextOverlay& text, int windowHeight);

@@ -1,13 +1,7 @@
-// The keyboard commands: settings, toggles, cycles, reset, help and Escape.
+// The keyboard commands: settings, toggles, cycles, help and Escape.
 #include "controls/keyboard.h"
 
-#include "anim/oscillators.h"
-#include "anim/random.h"
-#include "app/app_state.h"
-#include "app/settings.h"
 #include "controls/setting_steps.h"
-#include "overlay/text_overlay.h"
-#include "scene/gear_mesh.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -18,149 +12,153 @@
 namespace {
 
 const double cameraZStep = 0.05;
+const int imageCount = 5;
+const int letterboxMax = 6;
+const int hashCounterMax = 15;
 
 // Flips an integer flag and returns the new value.
 int toggle(int& flag) {
     return flag = flag ? 0 : 1;
 }
 
-void toggleMessage(int& flag, const char* whenOn, const char* whenOff) {
-    textOverlay.showMessage(toggle(flag) ? whenOn : whenOff);
+void toggleMessage(TextOverlay& text, int& flag, const char* whenOn, const char* whenOff) {
+    text.showMessage(toggle(flag) ? whenOn : whenOff);
 }
 
-void stepCameraZ(double delta) {
-    settings.cameraZ =
-        std::clamp(static_cast<float>(settings.cameraZ + delta), cameraZMin, cameraZMax);
-    textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
+void stepCameraZ(const KeyTargets& t, double delta) {
+    t.settings.cameraZ =
+        std::clamp(static_cast<float>(t.settings.cameraZ + delta), cameraZMin, cameraZMax);
+    t.text.showValue("CameraZ: %4.2f\n", t.settings.cameraZ);
 }
 
-void stepFieldOfView(int delta) {
-    settings.fovDegrees += delta;
-    if (settings.fovDegrees > 179) settings.fovDegrees = 179;
-    if (settings.fovDegrees < 1) settings.fovDegrees = 1;
-    textOverlay.showValue("FOV: %3.0f Degrees\n", settings.fovDegrees);
+void stepFieldOfView(const KeyTargets& t, int delta) {
+    SimSettings& s = t.settings;
+    s.fovDegrees += delta;
+    if (s.fovDegrees > 179) s.fovDegrees = 179;
+    if (s.fovDegrees < 1) s.fovDegrees = 1;
+    t.text.showValue("FOV: %3.0f Degrees\n", s.fovDegrees);
 }
 
-void quit() {
-    app.quitTime = static_cast<int>(app.nowSec);
-    app.quitting = 1;
-    settings.clearEachFrame = 1;
-    app.helpVisible = 0;
+void quit(const KeyTargets& t) {
+    t.flags.quitTime = static_cast<int>(t.nowSec);
+    t.flags.quitting = 1;
+    t.settings.clearEachFrame = 1;
+    t.flags.helpVisible = 0;
 }
 
-void toggleHelp() {
-    if (!toggle(app.helpVisible) && settings.clearEachFrame)
+void toggleHelp(const KeyTargets& t) {
+    if (!toggle(t.flags.helpVisible) && t.settings.clearEachFrame)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void toggleFullScreen() {
-    if (!toggle(app.fullScreen)) {
-        settings.cameraMode = 0;
+void toggleFullScreen(const KeyTargets& t) {
+    if (!toggle(t.flags.fullScreen)) {
+        t.settings.cameraMode = cameraAutomatic;
         glutReshapeWindow(windowedSide, windowedSide);
         glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
     } else {
-        settings.cameraMode = 1;
+        t.settings.cameraMode = cameraManual;
         glutFullScreen();
         glutSetCursor(GLUT_CURSOR_NONE);
-        app.clearPending = 1;
+        t.flags.clearPending = 1;
     }
 }
 
-void cycleLetterbox() {
-    if (std::abs(app.letterboxStep) != settings.letterbox) app.letterboxStep = settings.letterbox;
-    app.letterboxStep = app.letterboxStep == 6 ? -5 : app.letterboxStep + 1;
-    settings.letterbox = std::abs(app.letterboxStep);
-    textOverlay.showNumber("Letterbox: %d", settings.letterbox);
-    app.clearPending = 1;
+// The bars grow to six, then shrink through five to none: the step runs 1 to 6, then -5 to 0.
+void cycleLetterbox(const KeyTargets& t) {
+    int& step = t.flags.letterboxStep;
+    int& letterbox = t.settings.letterbox;
+    if (std::abs(step) != letterbox) step = letterbox;
+    step = step == letterboxMax ? 1 - letterboxMax : step + 1;
+    letterbox = std::abs(step);
+    t.text.showNumber("Letterbox: %d", letterbox);
+    t.flags.clearPending = 1;
 }
 
-void reset() {
-    seedRandomFromClock(app.nowMs);
-    resetSettings();
-    initOscillators(20);
-    textOverlay.showMessage("Reset");
-    app.clearPending = 1;
-}
-
-void stepTesselation(int delta) {
-    int next = settings.tesselation + delta;
-    if (next >= 1 && next <= 20) settings.tesselation = next;
-    textOverlay.showNumber("Tesselation: %d\n", 2 * settings.tesselation);
-    buildGearList();
+void stepTesselation(const KeyTargets& t, int delta) {
+    int next = t.settings.tesselation + delta;
+    if (next >= 1 && next <= 20) t.settings.tesselation = next;
+    t.text.showNumber("Tesselation: %d\n", 2 * t.settings.tesselation);
+    buildGearList(t.gear, t.settings.tesselation);
 }
 
 } // namespace
 
-void handleKey(unsigned char key, int, int) {
-    app.clearPending = 0;
+KeyAction pressKey(unsigned char key, const KeyTargets& t) {
+    SimSettings& s = t.settings;
+    TextOverlay& text = t.text;
+    KeyAction action = KeyAction::none;
+    t.flags.clearPending = 0;
     switch (std::toupper(key)) {
-    case 27: quit(); break;
-    case ' ': toggle(settings.clearEachFrame); break;
+    case 27: quit(t); break;
+    case ' ': toggle(s.clearEachFrame); break;
     case '(':
-        scaleSetting(settings.lightRotateSpeed, stepDown, "Light Rotate Speed: %4.2f\n");
+        scaleSetting(s.lightRotateSpeed, stepDown, "Light Rotate Speed: %4.2f\n", text);
         break;
-    case ')': scaleSetting(settings.lightRotateSpeed, stepUp, "Light Rotate Speed: %4.2f\n"); break;
-    case '+': scaleSetting(settings.movementSpeed, stepUp, "Movement Speed: %4.2f\n"); break;
-    case '_': scaleSetting(settings.movementSpeed, stepDown, "Movement Speed: %4.2f\n"); break;
-    case '-': scaleSetting(settings.rotateSpeed, stepDown, "Rotate Speed: %4.2f\n"); break;
-    case '=': scaleSetting(settings.rotateSpeed, stepUp, "Rotate Speed: %4.2f\n"); break;
-    case '[': scaleSetting(settings.objectSize, sizeStepDown, "Object Size: %4.2f\n"); break;
-    case ']': scaleSetting(settings.objectSize, sizeStepUp, "Object Size: %4.2f\n"); break;
-    case ',': stepFieldOfView(+1); break;
-    case '.': stepFieldOfView(-1); break;
-    case '{': stepCameraZ(-cameraZStep); break;
-    case '}': stepCameraZ(+cameraZStep); break;
+    case ')': scaleSetting(s.lightRotateSpeed, stepUp, "Light Rotate Speed: %4.2f\n", text); break;
+    case '+': scaleSetting(s.movementSpeed, stepUp, "Movement Speed: %4.2f\n", text); break;
+    case '_': scaleSetting(s.movementSpeed, stepDown, "Movement Speed: %4.2f\n", text); break;
+    case '-': scaleSetting(s.rotateSpeed, stepDown, "Rotate Speed: %4.2f\n", text); break;
+    case '=': scaleSetting(s.rotateSpeed, stepUp, "Rotate Speed: %4.2f\n", text); break;
+    case '[': scaleSetting(s.objectSize, sizeStepDown, "Object Size: %4.2f\n", text); break;
+    case ']': scaleSetting(s.objectSize, sizeStepUp, "Object Size: %4.2f\n", text); break;
+    case ',': stepFieldOfView(t, +1); break;
+    case '.': stepFieldOfView(t, -1); break;
+    case '{': stepCameraZ(t, -cameraZStep); break;
+    case '}': stepCameraZ(t, +cameraZStep); break;
     case '/':
-    case '?': toggleHelp(); break;
+    case '?': toggleHelp(t); break;
     case 'C':
-        toggleMessage(settings.clockOn, "Frame/Second Clock On", "Frame/Second Clock Off");
+        toggleMessage(text, s.clockOn, "Frame/Second Clock On", "Frame/Second Clock Off");
         break;
-    case 'F': toggleFullScreen(); break;
-    case 'L': cycleLetterbox(); break;
-    case 'P': toggleMessage(app.paused, "Pause Motion", "Continue Motion"); break;
-    case 'R': reset(); break;
-    case 'S': toggle(settings.spotlightOn); break;
-    case 'T': toggleMessage(settings.texturesOn, "Textures On", "Textures Off"); break;
-    case 'U': toggleMessage(settings.universeOn, "Universe On", "Universe Off"); break;
+    case 'F': toggleFullScreen(t); break;
+    case 'L': cycleLetterbox(t); break;
+    case 'P': toggleMessage(text, t.flags.paused, "Pause Motion", "Continue Motion"); break;
+    case 'R': action = KeyAction::reset; break;
+    case 'S': toggle(s.spotlightOn); break;
+    case 'T': toggleMessage(text, s.texturesOn, "Textures On", "Textures Off"); break;
+    case 'U': toggleMessage(text, s.universeOn, "Universe On", "Universe Off"); break;
     case 'V':
-        settings.cameraMode = (settings.cameraMode + 1) % 2;
-        textOverlay.showMessage(settings.cameraMode == 0
-                                    ? "Camera 1: Auto"
-                                    : "Camera 2: Manual Mouse/Arrow Key Control");
+        s.cameraMode = (s.cameraMode + 1) % cameraModeCount;
+        text.showMessage(s.cameraMode == cameraAutomatic
+                             ? "Camera 1: Auto"
+                             : "Camera 2: Manual Mouse/Arrow Key Control");
         break;
     case 'W': {
-        static const char* const modes[3] = {"PolyMode 1/3: Polygons", "PolyMode 2/3: Lines",
-                                             "PolyMode 3/3: Points"};
-        settings.polyMode = settings.polyMode == 2 ? 0 : settings.polyMode + 1;
-        textOverlay.showMessage(modes[settings.polyMode]);
+        static const char* const modes[polygonModeCount] = {
+            "PolyMode 1/3: Polygons", "PolyMode 2/3: Lines", "PolyMode 3/3: Points"};
+        s.polyMode = s.polyMode == polygonPoints ? polygonFill : s.polyMode + 1;
+        text.showMessage(modes[s.polyMode]);
         break;
     }
     default: break;
     }
-    handleSceneKey(key);
+    handleSceneKey(key, t);
+    return action;
 }
 
-void handleSceneKey(unsigned char key) {
+void handleSceneKey(unsigned char key, const KeyTargets& t) {
+    SimSettings& s = t.settings;
     switch (std::toupper(key)) {
-    case '<': stepTesselation(-1); break;
-    case '>': stepTesselation(+1); break;
+    case '<': stepTesselation(t, -1); break;
+    case '>': stepTesselation(t, +1); break;
     case 'I': {
-        static const char* const images[5] = {"Image 0/4: Wood", "Image 1/4: Metal",
-                                              "Image 2/4: FishEye", "Image 3/4: TarnishedBrass",
-                                              "Image 4/4: Mona Lisa"};
-        settings.imageIndex = settings.imageIndex >= 4 ? 0 : settings.imageIndex + 1;
-        textOverlay.showMessage(images[settings.imageIndex]);
+        static const char* const images[imageCount] = {
+            "Image 0/4: Wood", "Image 1/4: Metal", "Image 2/4: FishEye",
+            "Image 3/4: TarnishedBrass", "Image 4/4: Mona Lisa"};
+        s.imageIndex = s.imageIndex >= imageCount - 1 ? 0 : s.imageIndex + 1;
+        t.text.showMessage(images[s.imageIndex]);
         break;
     }
     case 'N':
-        app.hashCounter = app.hashCounter == 15 ? 0 : app.hashCounter + 1;
-        textOverlay.showNumber("# : %d", app.hashCounter);
+        t.flags.hashCounter = t.flags.hashCounter == hashCounterMax ? 0 : t.flags.hashCounter + 1;
+        t.text.showNumber("# : %d", t.flags.hashCounter);
         break;
     case 'O': {
-        static const char* const options[3] = {"Option 0/2: Sphere Map", "Option 1/2: Object Map",
-                                               "Option 2/2: Eye Map"};
-        settings.texGenMode = settings.texGenMode >= 2 ? 0 : settings.texGenMode + 1;
-        textOverlay.showMessage(options[settings.texGenMode]);
+        static const char* const options[texGenModeCount] = {
+            "Option 0/2: Sphere Map", "Option 1/2: Object Map", "Option 2/2: Eye Map"};
+        s.texGenMode = s.texGenMode >= texGenEyeLinear ? texGenSphereMap : s.texGenMode + 1;
+        t.text.showMessage(options[s.texGenMode]);
         break;
     }
     default: break;

@@ -1,9 +1,25 @@
-// The keyboard commands: settings, toggles, cycles, reset, help and Escape.
+// The keyboard commands: settings, toggles, cycles, help and Escape.
 #pragma once
 
-// The GLUT keyboard callback: cancels a pending clear, acts on the key, then hands the same
-// key to handleSceneKey.
-void handleKey(unsigned char key, int x, int y);
+#include "anim/sim_settings.h"
+#include "controls/run_flags.h"
+#include "overlay/text_overlay.h"
+#include "scene/gear_mesh.h"
+
+// What the keys act on, and the time in seconds that Escape records.
+struct KeyTargets {
+    SimSettings& settings;
+    RunFlags& flags;
+    TextOverlay& text;
+    Gear& gear;
+    float nowSec;
+};
+
+// What a key leaves to the caller: the reset, which starts the whole program's state afresh.
+enum class KeyAction { none, reset };
+
+// Cancels a pending clear, acts on the key, then hands the same key to handleSceneKey.
+KeyAction pressKey(unsigned char key, const KeyTargets& targets);
 
 // The keys that rebuild the gear or cycle the image, the texture-generation mode and a counter.
-void handleSceneKey(unsigned char key);
+void handleSceneKey(unsigned char key, const KeyTargets& targets);

@@ -1,15 +1,16 @@
 // Arrow keys, Page Up/Down, Home/End, the pointer and the manual camera that walks with them.
 #include "controls/pointer.h"
 
-#include "app/app_state.h"
-#include "app/settings.h"
 #include "controls/setting_steps.h"
-#include "overlay/text_overlay.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
 
 namespace {
+
+// The manual camera's heading is kept in degrees and turned into radians with this factor.
+const double headingDegreesPerRadian = 57.2958;
+const double walkUnitsPerSecond = 2.0;
 
 int arrowBit(int key) {
     switch (key) {
@@ -21,53 +22,51 @@ int arrowBit(int key) {
     }
 }
 
-void recordPointer(int x, int y) {
-    app.mouseMoved = 1;
-    app.mouseDX = x - pointerRestX;
-    app.mouseDY = y - pointerRestY;
-}
-
 } // namespace
 
-void handleSpecialKey(int key, int, int) {
-    app.arrowKeys |= arrowBit(key);
+void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text) {
+    input.arrowKeys |= arrowBit(key);
     switch (key) {
-    case GLUT_KEY_PAGE_UP: scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n"); break;
-    case GLUT_KEY_PAGE_DOWN:
-        scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n");
+    case GLUT_KEY_PAGE_UP:
+        scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n", text);
         break;
-    case GLUT_KEY_HOME: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n"); break;
-    case GLUT_KEY_END: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n"); break;
+    case GLUT_KEY_PAGE_DOWN:
+        scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n", text);
+        break;
+    case GLUT_KEY_HOME: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n", text); break;
+    case GLUT_KEY_END: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n", text); break;
     default: break;
     }
 }
 
-void handleSpecialKeyUp(int key, int, int) {
-    app.arrowKeys &= ~arrowBit(key);
+void releaseSpecialKey(int key, PointerInput& input) {
+    input.arrowKeys &= ~arrowBit(key);
 }
 
-void handlePointerMotion(int x, int y) {
-    recordPointer(x, y);
+void recordPointer(PointerInput& input, int x, int y) {
+    input.mouseMoved = 1;
+    input.mouseDX = x - pointerRestX;
+    input.mouseDY = y - pointerRestY;
 }
 
-void handleMouseButton(int which, int, int x, int y) {
-    if (which == GLUT_LEFT_BUTTON) recordPointer(x, y);
+void clickPointer(PointerInput& input, int button, int x, int y) {
+    if (button == GLUT_LEFT_BUTTON) recordPointer(input, x, y);
 }
 
-void moveManualCamera() {
-    if (app.arrowKeys == 0) return;
-    double step = 2.0 * app.frameDelta;
-    double a = app.camYaw / 57.2958;
+void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta) {
+    if (input.arrowKeys == 0) return;
+    double step = walkUnitsPerSecond * frameDelta;
+    double a = pose.camYaw / headingDegreesPerRadian;
     double s = std::sin(a) * step, c = std::cos(a) * step;
-    if (app.arrowKeys & arrowLeft) app.camX -= c, app.camZ -= s;
-    if (app.arrowKeys & arrowRight) app.camX += c, app.camZ += s;
-    if (app.arrowKeys & arrowUp) app.camX += s, app.camZ -= c;
-    if (app.arrowKeys & arrowDown) app.camX -= s, app.camZ += c;
+    if (input.arrowKeys & arrowLeft) pose.camX -= c, pose.camZ -= s;
+    if (input.arrowKeys & arrowRight) pose.camX += c, pose.camZ += s;
+    if (input.arrowKeys & arrowUp) pose.camX += s, pose.camZ -= c;
+    if (input.arrowKeys & arrowDown) pose.camX -= s, pose.camZ += c;
 }
 
-void recentrePointerAndWalk() {
-    if (!app.mouseMoved) return;
-    app.mouseMoved = 0;
+void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta) {
+    if (!input.mouseMoved) return;
+    input.mouseMoved = 0;
     glutWarpPointer(pointerRestX, pointerRestY);
-    moveManualCamera();
+    moveManualCamera(input, pose, frameDelta);
 }

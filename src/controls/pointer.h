@@ -1,14 +1,35 @@
 // Arrow keys, Page Up/Down, Home/End, the pointer and the manual camera that walks with them.
 #pragma once
 
-void handleSpecialKey(int key, int x, int y);
-void handleSpecialKeyUp(int key, int x, int y);
-void handlePointerMotion(int x, int y);
-void handleMouseButton(int which, int state, int x, int y);
+#include "anim/camera.h"
+#include "anim/sim_settings.h"
+#include "overlay/text_overlay.h"
+
+// What the special-key and pointer callbacks record for the frame to consume.
+struct PointerInput {
+    int arrowKeys = 0; // ArrowBit flags of the held arrow keys
+    int mouseDX = 0;   // the last pointer report's offset from the rest point
+    int mouseDY = 0;
+    int mouseMoved = 0; // a report has come since the pointer was last recentred
+};
+
+enum ArrowBit { arrowLeft = 1, arrowRight = 2, arrowUp = 4, arrowDown = 8 };
+
+// The fixed point, in window pixels, from which pointer offsets are measured.
+constexpr int pointerRestX = 450;
+constexpr int pointerRestY = 350;
+
+// A special key going down: an arrow is held, or a speed is stepped and shown.
+void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text);
+void releaseSpecialKey(int key, PointerInput& input);
+
+// A pointer report at window position (x, y); a click counts only for the left button.
+void recordPointer(PointerInput& input, int x, int y);
+void clickPointer(PointerInput& input, int button, int x, int y);
 
 // Walks the camera in the horizontal plane along its yaw heading by the held arrow keys.
-void moveManualCamera();
+void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta);
 
 // The manual camera's step of the scene pass: once a pointer report has arrived, puts the
 // pointer back at the rest point and walks.
-void recentrePointerAndWalk();
+void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta);

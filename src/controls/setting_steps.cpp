@@ -1,12 +1,11 @@
 // How the keys step the speed-like settings: by a fixed factor, kept in range, announced.
 #include "controls/setting_steps.h"
 
-#include "app/settings.h"
-#include "overlay/text_overlay.h"
+#include "anim/sim_settings.h"
 
 #include <algorithm>
 
-void scaleSetting(float& value, double factor, const char* format) {
+void scaleSetting(float& value, double factor, const char* format, TextOverlay& text) {
     value = std::clamp(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
-    textOverlay.showValue(format, value);
+    text.showValue(format, value);
 }

@@ -10,8 +10,8 @@ GlyphQuad glyphQuad(unsigned char c, short penX, short baseY, float size) {
     q.drawn = glyph != 0;
     int column = glyph % 16;
     int row = glyph / 16;
-    q.s0 = column * 0.0625f + 0.01f;
-    q.t0 = 0.875f - row * 0.125f - 0.01f;
+    q.s0 = static_cast<float>(column) * 0.0625f + 0.01f;
+    q.t0 = 0.875f - static_cast<float>(row) * 0.125f - 0.01f;
     q.s1 = q.s0 + 0.0625f;
     q.t1 = q.t0 + 0.125f;
     q.x0 = penX;

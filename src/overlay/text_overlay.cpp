@@ -1,7 +1,6 @@
 // The one text object: bitmap-font text, the timed message, readouts and the error line.
 #include "overlay/text_overlay.h"
 
-#include "app/app_state.h"
 #include "overlay/glyph_quad.h"
 
 #include <GL/freeglut.h>
@@ -14,10 +13,6 @@ namespace {
 
 const float messageSize = 20;
 const double messageSeconds = 3;
-
-double now() {
-    return app.nowMs * 0.001;
-}
 
 // Copies `text` into an 80-byte buffer, cut to its first 79 characters.
 void copyText(char (&buffer)[messageCapacity], const char* text) {
@@ -87,9 +82,11 @@ void TextOverlay::drawText(const char* text, short x, short y, float size) {
     }
 }
 
+// Every message is drawn the moment it is shown, over whatever the last frame left, and again
+// by each frame until it expires: a key's acknowledgement appears even while frames stall.
 void TextOverlay::showFormatted(const char* text) {
     drawText(text, static_cast<short>(messageX), static_cast<short>(messageY), messageSize);
-    messageExpiry = now() + messageSeconds;
+    messageExpiry = clockSec + messageSeconds;
 }
 
 void TextOverlay::showMessage(const char* text) {
@@ -111,23 +108,23 @@ void TextOverlay::showNumber(const char* format, int number) {
 }
 
 void TextOverlay::redrawMessage() {
-    if (now() < messageExpiry)
+    if (clockSec < messageExpiry)
         drawText(messageText, static_cast<short>(storedX), static_cast<short>(storedY),
                  messageSize);
     else
         messageExpiry = 0;
 }
 
-void TextOverlay::drawFrameRate(int fps) {
-    UnstoredText unstored;
+void TextOverlay::drawFrameRate(int fps, int windowWidth) {
+    UnstoredText unstored(*this);
     char buffer[messageCapacity];
     std::snprintf(buffer, sizeof buffer, "%3d Frame/Sec", fps);
-    drawText(buffer, static_cast<short>(app.windowWidth - 120), static_cast<short>(messageY),
+    drawText(buffer, static_cast<short>(windowWidth - 120), static_cast<short>(messageY),
              messageSize);
 }
 
-void TextOverlay::checkGlError() {
-    UnstoredText unstored;
+void TextOverlay::checkGlError(int windowWidth) {
+    UnstoredText unstored(*this);
     GLenum error = glGetError();
     if (error == GL_NO_ERROR) return;
     const char* words = reinterpret_cast<const char*>(gluErrorString(error));
@@ -135,7 +132,7 @@ void TextOverlay::checkGlError() {
     std::snprintf(description, sizeof description, "%s", words ? words : "unknown error");
     char line[messageCapacity];
     std::snprintf(line, sizeof line, "OpenGL Error: %s", description);
-    drawText(line, static_cast<short>(static_cast<int>(app.windowWidth * 0.4)),
+    drawText(line, static_cast<short>(static_cast<int>(windowWidth * 0.4)),
              static_cast<short>(messageY), messageSize);
-    messageExpiry = now() + messageSeconds;
+    messageExpiry = clockSec + messageSeconds;
 }

@@ -15,8 +15,8 @@ class TextOverlay {
     void showValue(const char* format, double value);
     void showNumber(const char* format, int number);
     void redrawMessage();
-    void drawFrameRate(int fps);
-    void checkGlError();
+    void drawFrameRate(int fps, int windowWidth);
+    void checkGlError(int windowWidth);
 
     int messageX, messageY;
     int storedX = 0, storedY = 0;
@@ -25,22 +25,22 @@ class TextOverlay {
     float color[4];
     char messageText[messageCapacity] = {};
     unsigned fontTexture = 0;
+    // The program's clock in seconds, which messages are timed by; the frame driver sets it.
+    double clockSec = 0;
 
   private:
     void showFormatted(const char* text);
 };
 
-extern TextOverlay textOverlay;
-
 // Keeps storeMessage off for its lifetime, for text that must not replace the remembered
 // message (readouts, the error line, the title and the help screen).
 class UnstoredText {
   public:
-    UnstoredText() { textOverlay.storeMessage = 0; }
-    ~UnstoredText() { textOverlay.storeMessage = 1; }
+    explicit UnstoredText(TextOverlay& text) : overlay(text) { overlay.storeMessage = 0; }
+    ~UnstoredText() { overlay.storeMessage = 1; }
     UnstoredText(const UnstoredText&) = delete;
     UnstoredText& operator=(const UnstoredText&) = delete;
-};
 
-// The program title, jittered by two oscillators and the occasional jump, at opacity `alpha`.
-void drawShimmerTitle(const char* text, short x, short y, float size, float alpha);
+  private:
+    TextOverlay& overlay;
+};

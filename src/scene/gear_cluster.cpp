@@ -1,12 +1,6 @@
 // The fourteen gears on two perpendicular rings, turning, spinning and drifting in colour.
 #include "scene/gear_cluster.h"
 
-#include "anim/oscillators.h"
-#include "app/app_state.h"
-#include "app/settings.h"
-#include "scene/gear_mesh.h"
-#include "textures/texture_table.h"
-
 #include <GL/gl.h>
 
 namespace {
@@ -32,11 +26,11 @@ void enableTextureGeneration(int mode) {
     static const GLfloat planeT[4] = {0, 1, 0, 0};
     static const GLfloat planeQ[4] = {0, 0, 5, 0};
     switch (mode) {
-    case 0:
+    case texGenSphereMap:
         glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
         glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
         break;
-    case 1:
+    case texGenObjectLinear:
         glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
         glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
         glTexGeni(GL_Q, GL_TEXTURE_GEN_MODE, GL_OBJECT_LINEAR);
@@ -44,7 +38,7 @@ void enableTextureGeneration(int mode) {
         glTexGenfv(GL_T, GL_OBJECT_PLANE, planeT);
         glTexGenfv(GL_Q, GL_OBJECT_PLANE, planeQ);
         break;
-    case 2:
+    case texGenEyeLinear:
         glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
         glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_EYE_LINEAR);
         break;
@@ -52,14 +46,14 @@ void enableTextureGeneration(int mode) {
     }
     glEnable(GL_TEXTURE_GEN_S);
     glEnable(GL_TEXTURE_GEN_T);
-    if (mode == 1) glEnable(GL_TEXTURE_GEN_Q);
+    if (mode == texGenObjectLinear) glEnable(GL_TEXTURE_GEN_Q);
 }
 
 void disableTextureGeneration(int mode) {
     glDisable(GL_TEXTURE_2D);
     glDisable(GL_TEXTURE_GEN_S);
     glDisable(GL_TEXTURE_GEN_T);
-    if (mode == 1) glDisable(GL_TEXTURE_GEN_Q);
+    if (mode == texGenObjectLinear) glDisable(GL_TEXTURE_GEN_Q);
 }
 
 } // namespace
@@ -76,23 +70,24 @@ float halfToothTurn(int teeth) {
     return static_cast<float>(180 / teeth);
 }
 
-void drawGearCluster() {
-    float halfTooth = halfToothTurn(app.gearTeeth);
-    float clusterYaw = static_cast<float>(oscValue(10, 3, 720, -360));
-    float clusterPitch = static_cast<float>(oscValue(11, 3, 720, -360));
-    float gearSpin = static_cast<float>(oscValue(12, 10, 800, -400));
+void drawGearCluster(const SimSettings& settings, const OscillatorBank& bank, const Gear& gear,
+                     unsigned texture, float fadeLevel) {
+    float halfTooth = halfToothTurn(gear.teeth);
+    float clusterYaw = static_cast<float>(oscValue(bank, oscClusterYaw, 3, 720, -360));
+    float clusterPitch = static_cast<float>(oscValue(bank, oscClusterPitch, 3, 720, -360));
+    float gearSpin = static_cast<float>(oscValue(bank, oscGearSpin, 10, 800, -400));
     int texGenMode = settings.texGenMode;
 
     if (settings.spotlightOn) glEnable(GL_LIGHTING);
     if (settings.texturesOn) {
         glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, textureTable[settings.imageIndex + 1]);
+        glBindTexture(GL_TEXTURE_2D, texture);
         enableTextureGeneration(texGenMode);
     }
     glEnable(GL_DEPTH_TEST);
-    glColor3f(static_cast<float>(oscValue(13, 10, 0.3, 0.7)) * app.fadeLevel,
-              static_cast<float>(oscValue(14, 10, 0.3, 0.7)) * app.fadeLevel,
-              static_cast<float>(oscValue(15, 10, 0.3, 0.7)) * app.fadeLevel);
+    glColor3f(static_cast<float>(oscValue(bank, oscGearRed, 10, 0.3, 0.7)) * fadeLevel,
+              static_cast<float>(oscValue(bank, oscGearGreen, 10, 0.3, 0.7)) * fadeLevel,
+              static_cast<float>(oscValue(bank, oscGearBlue, 10, 0.3, 0.7)) * fadeLevel);
 
     glPushMatrix();
     glRotatef(clusterYaw, 0, 1, 0);
@@ -100,7 +95,7 @@ void drawGearCluster() {
     for (const GearPlacement& g : gearPlacements) {
         glPushMatrix();
         applyGearPlacement(g, gearSpin, halfTooth);
-        glCallList(static_cast<GLuint>(gearList));
+        glCallList(static_cast<GLuint>(gear.list));
         glPopMatrix();
     }
     glPopMatrix();

@@ -1,6 +1,10 @@
 // The fourteen gears on two perpendicular rings, turning, spinning and drifting in colour.
 #pragma once
 
+#include "anim/oscillators.h"
+#include "anim/sim_settings.h"
+#include "scene/gear_mesh.h"
+
 #include <array>
 
 // Where one gear sits: turned by `angle` degrees about the y axis (axisX false) or the
@@ -22,4 +26,7 @@ void applyGearPlacement(const GearPlacement& placement, float gearSpin, float ha
 // Half a tooth pitch in whole degrees: 180 / teeth in integer division.
 float halfToothTurn(int teeth);
 
-void drawGearCluster();
+// The fourteen gears in the current colour, lit, textured with `texture` and generated
+// coordinates as the settings say.
+void drawGearCluster(const SimSettings& settings, const OscillatorBank& bank, const Gear& gear,
+                     unsigned texture, float fadeLevel);

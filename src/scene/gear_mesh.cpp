@@ -1,13 +1,8 @@
 // The gear: its vertices, computed once per tessellation, compiled into one display list.
 #include "scene/gear_mesh.h"
 
-#include "app/app_state.h"
-#include "app/settings.h"
-
 #include <GL/gl.h>
 #include <cmath>
-
-int gearList = -1;
 
 namespace {
 
@@ -40,8 +35,8 @@ GearMesh computeGearMesh(int tesselation) {
     const float R = hubRadius, T = halfThickness, hubT = hubFactor * halfThickness;
     for (int i = 0; i < count; ++i) {
         int k = i % gearSubStepsPerTooth;
-        float a0 = i * step;
-        float a1 = i * step + step;
+        float a0 = static_cast<float>(i) * step;
+        float a1 = static_cast<float>(i) * step + step;
         float s0 = static_cast<float>(std::sin(static_cast<double>(a0)));
         float c0 = static_cast<float>(std::cos(static_cast<double>(a0)));
         float s1 = static_cast<float>(std::sin(static_cast<double>(a1)));
@@ -75,16 +70,16 @@ GearMesh computeGearMesh(int tesselation) {
     return mesh;
 }
 
-int buildGearList() {
-    GearMesh mesh = computeGearMesh(settings.tesselation);
-    app.gearTeeth = mesh.teeth;
+void buildGearList(Gear& gear, int tesselation) {
+    GearMesh mesh = computeGearMesh(tesselation);
+    gear.teeth = mesh.teeth;
 
-    if (gearList != -1) {
-        glDeleteLists(static_cast<GLuint>(gearList), 1);
-        gearList = -1;
+    if (gear.list != -1) {
+        glDeleteLists(static_cast<GLuint>(gear.list), 1);
+        gear.list = -1;
     }
-    gearList = static_cast<int>(glGenLists(1));
-    glNewList(static_cast<GLuint>(gearList), GL_COMPILE);
+    gear.list = static_cast<int>(glGenLists(1));
+    glNewList(static_cast<GLuint>(gear.list), GL_COMPILE);
     for (const auto& strip : mesh.strips) {
         glBegin(GL_TRIANGLE_STRIP);
         for (const Vertex3& v : strip)
@@ -92,5 +87,4 @@ int buildGearList() {
         glEnd();
     }
     glEndList();
-    return gearList;
 }

@@ -21,8 +21,11 @@ float gearOuterRadius(int k);
 // Every vertex of a gear with 2 * tesselation teeth, in drawing order.
 GearMesh computeGearMesh(int tesselation);
 
-// The current gear list's name; -1 when there is none.
-extern int gearList;
+// The display list that holds one gear, and its number of teeth.
+struct Gear {
+    int list = -1; // -1 when there is none
+    int teeth = 0;
+};
 
-// Rebuilds the gear for settings.tesselation, replacing the previous list; returns the new name.
-int buildGearList();
+// Rebuilds the gear with 2 * tesselation teeth, replacing the previous list.
+void buildGearList(Gear& gear, int tesselation);

@@ -1,11 +1,6 @@
-// The one light, fixed relative to the eye, and the scene pass of every frame.
+// The one light, fixed relative to the eye: its colours and its place.
 #include "scene/lighting.h"
 
-#include "anim/camera.h"
-#include "app/app_state.h"
-#include "app/settings.h"
-#include "controls/pointer.h"
-#include "scene/gear_cluster.h"
 #include "scene/projection.h"
 
 #include <GL/gl.h>
@@ -31,7 +26,7 @@ SpotlightColors computeSpotlightColors(float ambientLevel, float diffuseLevel, f
 }
 
 void setupSpotlight(int lightIndex, float ambientLevel, float diffuseLevel, float specularLevel,
-                    float materialSpecularLevel, float fade) {
+                    float materialSpecularLevel, float fade, float cameraZ) {
     static const GLenum lights[8] = {GL_LIGHT0, GL_LIGHT1, GL_LIGHT2, GL_LIGHT3,
                                      GL_LIGHT4, GL_LIGHT5, GL_LIGHT6, GL_LIGHT7};
     static const GLfloat position[4] = {0, 0, 0, 1};
@@ -48,18 +43,9 @@ void setupSpotlight(int lightIndex, float ambientLevel, float diffuseLevel, floa
 
     glPushMatrix();
     glLoadIdentity();
-    loadCameraLookAt(settings.cameraZ);
+    loadCameraLookAt(cameraZ);
     glLightfv(light, GL_POSITION, position);
     glLightfv(light, GL_SPOT_DIRECTION, direction);
     glPopMatrix();
     glEnable(light);
-}
-
-void drawScene() {
-    if (settings.spotlightOn) setupSpotlight(0, 0.5f, 0.75f, 0.99f, 0.99f, app.fadeLevel);
-    if (settings.cameraMode == 1)
-        recentrePointerAndWalk();
-    else
-        advanceCameraPath();
-    drawGearCluster();
 }

@@ -1,4 +1,4 @@
-// The one light, fixed relative to the eye, and the scene pass of every frame.
+// The one light, fixed relative to the eye: its colours and its place.
 #pragma once
 
 // The colours setupSpotlight loads, each channel its level times the fade level, alpha 1.
@@ -12,8 +12,6 @@ struct SpotlightColors {
 SpotlightColors computeSpotlightColors(float ambientLevel, float diffuseLevel, float specularLevel,
                                        float materialSpecularLevel, float fade);
 
+// Loads the light's colours and puts it at the eye of the look-at from `cameraZ`.
 void setupSpotlight(int lightIndex, float ambientLevel, float diffuseLevel, float specularLevel,
-                    float materialSpecularLevel, float fade);
-
-// The light when lighting is on, the camera step, then the gear cluster.
-void drawScene();
+                    float materialSpecularLevel, float fade, float cameraZ);

@@ -1,9 +1,6 @@
 // Polygon mode, the letterboxed viewport, the perspective projection and the look-at.
 #include "scene/projection.h"
 
-#include "app/app_state.h"
-#include "app/settings.h"
-
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -28,12 +25,12 @@ void loadCameraLookAt(float cameraZ) {
     gluLookAt(0, 0, cameraZ, 0, 0, cameraZ - 1.0, 0, 1, 0);
 }
 
-void setupProjection() {
-    static const GLenum polygonModes[3] = {GL_FILL, GL_LINE, GL_POINT};
-    if (settings.polyMode >= 0 && settings.polyMode <= 2)
+void setupProjection(const SimSettings& settings, int windowWidth, int windowHeight) {
+    static const GLenum polygonModes[polygonModeCount] = {GL_FILL, GL_LINE, GL_POINT};
+    if (settings.polyMode >= polygonFill && settings.polyMode <= polygonPoints)
         glPolygonMode(GL_FRONT_AND_BACK, polygonModes[settings.polyMode]);
 
-    ProjectionParams p = computeProjection(app.windowWidth, app.windowHeight, settings.letterbox,
+    ProjectionParams p = computeProjection(windowWidth, windowHeight, settings.letterbox,
                                            settings.fovDegrees, settings.cameraZ);
     glViewport(p.viewportX, p.viewportY, p.viewportWidth, p.viewportHeight);
 

@@ -1,6 +1,8 @@
 // Polygon mode, the letterboxed viewport, the perspective projection and the look-at.
 #pragma once
 
+#include "anim/sim_settings.h"
+
 // What setupProjection hands to OpenGL, computed from the settings and the window size.
 struct ProjectionParams {
     short bar; // height of each letterbox bar
@@ -16,4 +18,4 @@ ProjectionParams computeProjection(int windowWidth, int windowHeight, int letter
 void loadCameraLookAt(float cameraZ);
 
 // Sets all of the above for the coming frame and leaves the look-at on the modelview matrix.
-void setupProjection();
+void setupProjection(const SimSettings& settings, int windowWidth, int windowHeight);

@@ -11,27 +11,27 @@ namespace {
 const unsigned noList = ~0u;
 
 bool accepted(double x, double y, double z, double d, float outerRadius, float innerRadius,
-              int shape) {
-    if (shape == 1) {
+              StarShape shape) {
+    if (shape == starCubeShell) {
         double edge = innerRadius + 0.01;
         return std::fabs(x) >= edge || std::fabs(y) >= edge || std::fabs(z) >= edge;
     }
     bool inShell = innerRadius <= d && d <= outerRadius;
-    return shape == 2 ? inShell && y >= 0 : inShell;
+    return shape == starUpperHalfShell ? inShell && y >= 0 : inShell;
 }
 
 } // namespace
 
 StarField::~StarField() {}
 
-Star generateStar(float outerRadius, float innerRadius, int shape) {
+Star generateStar(float outerRadius, float innerRadius, StarShape shape) {
     double span = 2.0 * outerRadius;
     double x = 0, y = 0, z = 0, d = -0.1;
     while (!accepted(x, y, z, d, outerRadius, innerRadius, shape)) {
         x = randUnit(span) - outerRadius;
         y = randUnit(span) - outerRadius;
         z = randUnit(span) - outerRadius;
-        if (shape != 1) d = std::sqrt(x * x + y * y + z * z);
+        if (shape != starCubeShell) d = std::sqrt(x * x + y * y + z * z);
     }
 
     Star star{x, y, z, 0, 0, 0};
@@ -43,7 +43,7 @@ Star generateStar(float outerRadius, float innerRadius, int shape) {
     return star;
 }
 
-void StarField::buildStars(int count, float outerRadius, float innerRadius, int shape) {
+void StarField::buildStars(int count, float outerRadius, float innerRadius, StarShape shape) {
     releaseStars();
     displayList = glGenLists(1);
     glNewList(displayList, GL_COMPILE);

@@ -1,6 +1,10 @@
 // The field of coloured point stars behind the gears: one display list drawn twice a frame.
 #pragma once
 
+// The region the stars are scattered over: outside a cube, in the upper half of a ball's
+// shell, or in the whole shell.
+enum StarShape { starCubeShell = 1, starUpperHalfShell = 2, starBallShell = 3 };
+
 struct Star {
     double x, y, z;
     float red, green, blue;
@@ -8,18 +12,16 @@ struct Star {
 
 // One star drawn from the random sequence: its position by rejection sampling in the shape's
 // region, then its colour.
-Star generateStar(float outerRadius, float innerRadius, int shape);
+Star generateStar(float outerRadius, float innerRadius, StarShape shape);
 
 class StarField {
   public:
     StarField() : displayList(~0u) {}
     virtual ~StarField();
 
-    void buildStars(int count, float outerRadius, float innerRadius, int shape);
+    void buildStars(int count, float outerRadius, float innerRadius, StarShape shape);
     void drawStars();
     void releaseStars();
 
     unsigned displayList; // all bits set when no list is held
 };
-
-extern StarField starField;

@@ -1,7 +1,6 @@
 // Reading the six images into OpenGL textures, and the table of their names by slot.
 #include "textures/texture_table.h"
 
-#include "overlay/text_overlay.h"
 #include "textures/bmp_decode.h"
 
 #include <GL/gl.h>
@@ -10,11 +9,9 @@
 #include <sys/stat.h>
 #include <vector>
 
-unsigned textureTable[textureSlots];
-int textureCount = 0;
-
-const char* const textureFiles[6] = {"font.bmp",    "wood128.bmp",         "metalplate128.bmp",
-                                     "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
+const char* const textureFiles[imageFileCount] = {
+    "font.bmp",    "wood128.bmp",         "metalplate128.bmp",
+    "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
 
 namespace {
 
@@ -30,8 +27,8 @@ bool readImageFile(const char* path, std::vector<unsigned char>& bytes) {
     return true;
 }
 
-void storeInNextSlot(unsigned name) {
-    if (textureCount < textureSlots) textureTable[textureCount++] = name;
+void storeInNextSlot(TextureTable& table, unsigned name) {
+    if (table.count < textureSlots) table.names[table.count++] = name;
 }
 
 } // namespace
@@ -62,9 +59,12 @@ unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap)
     return name;
 }
 
-void loadTextures() {
-    storeInNextSlot(loadBmpTexture(textureFiles[0], -1, 0, false));
-    textOverlay.fontTexture = textureTable[0];
-    for (int i = 1; i < 6; ++i)
-        storeInNextSlot(loadBmpTexture(textureFiles[i], 255, 0, true));
+void loadTextures(TextureTable& table) {
+    storeInNextSlot(table, loadBmpTexture(textureFiles[fontSlot], -1, 0, false));
+    for (int i = firstPictureSlot; i < imageFileCount; ++i)
+        storeInNextSlot(table, loadBmpTexture(textureFiles[i], 255, 0, true));
+}
+
+unsigned pictureTexture(const TextureTable& table, int imageIndex) {
+    return table.names[firstPictureSlot + imageIndex];
 }

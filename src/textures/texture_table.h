@@ -3,14 +3,23 @@
 
 // Slot 0 is the font sheet; slots 1 to 5 the pictures that imageIndex 0 to 4 select.
 constexpr int textureSlots = 8;
-extern unsigned textureTable[textureSlots];
-extern int textureCount;
+constexpr int fontSlot = 0;
+constexpr int firstPictureSlot = 1;
+constexpr int imageFileCount = 6;
+
+struct TextureTable {
+    unsigned names[textureSlots];
+    int count;
+};
 
 // The image files, in slot order.
-extern const char* const textureFiles[6];
+extern const char* const textureFiles[imageFileCount];
 
 // Reads a 128 x 128, 24-bit BMP into a new texture, left bound; 0 when the file cannot be read.
 unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap);
 
-// Fills slots 0 to 5 and hands slot 0 to the text overlay as its font.
-void loadTextures();
+// Fills the next six slots from the image files, the font sheet first.
+void loadTextures(TextureTable& table);
+
+// The texture of picture `imageIndex` (0 to 4).
+unsigned pictureTexture(const TextureTable& table, int imageIndex);

@@ -1,8 +1,8 @@
 // Opens the program's real window on the test display and reads pictures back from it.
 #include "test_window.h"
 
-#include "app/app_state.h"
 #include "app/frame.h"
+#include "app/globals.h"
 #include "app/startup.h"
 
 #include <GL/freeglut.h>

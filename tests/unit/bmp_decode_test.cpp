@@ -13,7 +13,8 @@ TEST(BmpDecode, GreyLevelAndThresholdAlpha) {
         {100, 0, 0, 200, 100, 200},  {0, 100, 0, 200, 100, 200}, {0, 0, 100, 7, 100, 7}};
     for (const auto& c : cases) {
         std::vector<unsigned char> file(bmpFileBytes, 0), rgba(rgbaImageBytes);
-        file[54] = c[2], file[55] = c[1], file[56] = c[0]; // the first stored pixel: buffer row 127
+        using Byte = unsigned char; // the first stored pixel: buffer row 127
+        file[54] = Byte(c[2]), file[55] = Byte(c[1]), file[56] = Byte(c[0]);
         decodeBmpPixels(file.data(), file.size(), c[3], c[4], rgba.data());
         EXPECT_EQ(rgba[127 * 128 * 4 + 3], c[5]) << c[0] << "," << c[1] << "," << c[2];
     }

@@ -1,12 +1,8 @@
 // The application in its window: the gear list, reshapes and the frame driver.
 #include "test_window.h"
 
-#include "app/app_state.h"
-#include "app/settings.h"
-#include "app/startup.h"
-#include "overlay/text_overlay.h"
-#include "scene/gear_mesh.h"
-#include "scene/star_field.h"
+#include "app/callbacks.h"
+#include "app/globals.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -17,12 +13,13 @@
 
 TEST(StartUp, OneGearListAfterRebuildsAndARealFrameAfterAZeroSizedWindow) {
     startTestProgram();
-    int lists = 0, firstList = gearList; // lists other than the star field's, after 20 rebuilds
-    for (settings.tesselation = 1; settings.tesselation <= 20; ++settings.tesselation)
-        buildGearList();
-    for (int name = 1; name <= std::max(firstList, gearList) + 20; ++name)
-        lists += glIsList(name) && unsigned(name) != starField.displayList;
-    EXPECT_TRUE(lists == 1 && glIsList(gearList));
+    int lists = 0, firstList = gear.list; // lists other than the star field's, after 20 rebuilds
+    for (int tesselation = 1; tesselation <= 20; ++tesselation)
+        buildGearList(gear, tesselation);
+    for (int name = 1; name <= std::max(firstList, gear.list) + 20; ++name)
+        lists += glIsList(GLuint(name)) && unsigned(name) != starField.displayList;
+    EXPECT_EQ(lists, 1) << "display lists besides the star field's";
+    EXPECT_TRUE(glIsList(GLuint(gear.list)));
 
     textOverlay.messageExpiry = 0; // no text (an error line too would leave its own projection)
     settings.letterbox = 2;
@@ -65,7 +62,7 @@ TEST(FrameDriver, CountsFramesCapsLongOnesFadesInAndClearsOnceOnRequest) {
         glClearColor(1, 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
         glClearColor(0, 0, 0, 1);
-        app.clearPending = app.clearPending || requestClear;
+        app.flags.clearPending = app.flags.clearPending || requestClear;
         renderFrameAt(20000 + 50 * int(corner.size()));
         corner.push_back(readPicture().at(0, 0)[0]);
     }

@@ -1,13 +1,12 @@
 // Every key command, special key and pointer report: the value it sets, its bounds, its message.
 #include "test_window.h"
 
-#include "app/app_state.h"
+#include "app/callbacks.h"
+#include "app/globals.h"
 #include "app/settings.h"
 #include "app/startup.h"
 #include "controls/help_screen.h"
-#include "controls/keyboard.h"
-#include "controls/pointer.h"
-#include "overlay/text_overlay.h"
+#include "scene/projection.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -23,7 +22,7 @@ struct Field {
     Field(float* value) : f(value) {}
     int* i = nullptr;
     float* f = nullptr;
-    double get() const { return i ? *i : *f; }
+    double get() const { return i ? double(*i) : double(*f); }
     void set(double v) const { i ? void(*i = int(v)) : void(*f = float(v)); }
 };
 
@@ -52,7 +51,7 @@ const KeyRow rows[] = {
     {"{", &settings.cameraZ, 0.05, "0 CameraZ: 0.00\n|-0.05 CameraZ: -0.05\n"},
     {"}", &settings.cameraZ, 1.5, "1.55 CameraZ: 1.55\n"},
     {"cC", &settings.clockOn, 0, "1 Frame/Second Clock On|0 Frame/Second Clock Off"},
-    {"pP", &app.paused, 0, "1 Pause Motion|0 Continue Motion"},
+    {"pP", &app.flags.paused, 0, "1 Pause Motion|0 Continue Motion"},
     {"tT", &settings.texturesOn, 1, "0 Textures Off|1 Textures On"},
     {"uU", &settings.universeOn, 1, "0 Universe Off|1 Universe On"},
     {"vV", &settings.cameraMode, 0, "1 Camera 2: Manual Mouse/Arrow Key Control|0 Camera 1: Auto"},
@@ -60,8 +59,8 @@ const KeyRow rows[] = {
     {"wW", &settings.polyMode, 2, "0 PolyMode 1/3: Polygons"},
     {"sS", &settings.spotlightOn, 0, "1|0"},
     {" ", &settings.clearEachFrame, 1, "0|1"},
-    {"/?", &app.helpVisible, 0, "1|0"},
-    {"\x1b", &app.helpVisible, 1, "0"},
+    {"/?", &app.flags.helpVisible, 0, "1|0"},
+    {"\x1b", &app.flags.helpVisible, 1, "0"},
     {"\x1b", &settings.clearEachFrame, 0, "1"},
     {"fF", &settings.cameraMode, 1, "0|1*"},
     {"rR", &settings.fovDegrees, 50, "100* Reset"},
@@ -70,19 +69,19 @@ const KeyRow rows[] = {
     {"iI", &settings.imageIndex, 0, "1 Image 1/4: Metal|2 Image 2/4: FishEye"},
     {"iI", &settings.imageIndex, 2, "3 Image 3/4: TarnishedBrass|4 Image 4/4: Mona Lisa"},
     {"iI", &settings.imageIndex, 4, "0 Image 0/4: Wood"},
-    {"nN", &app.hashCounter, 14, "15 # : 15|0 # : 0"},
+    {"nN", &app.flags.hashCounter, 14, "15 # : 15|0 # : 0"},
     {"oO", &settings.texGenMode, 1, "2 Option 2/2: Eye Map|0 Option 0/2: Sphere Map"},
     {"oO", &settings.texGenMode, 0, "1 Option 1/2: Object Map"},
     {"", &settings.mainSpeed, 1, "1.111111* Main Speed: 1.11\n", GLUT_KEY_PAGE_UP},
     {"", &settings.mainSpeed, 1, "0.9* Main Speed: 0.90\n", GLUT_KEY_PAGE_DOWN},
     {"", &settings.speed, 1, "1.111111* Speed: 1.11\n", GLUT_KEY_HOME},
     {"", &settings.speed, 1, "0.9* Speed: 0.90\n", GLUT_KEY_END},
-    {"", &app.arrowKeys, 0, "1*", GLUT_KEY_LEFT},
-    {"", &app.arrowKeys, 0, "2*", GLUT_KEY_RIGHT},
-    {"", &app.arrowKeys, 0, "4*", GLUT_KEY_UP},
-    {"", &app.arrowKeys, 0, "8*", GLUT_KEY_DOWN},
-    {"", &app.arrowKeys, 15, "7*|7*", -GLUT_KEY_DOWN},
-    {"", &app.arrowKeys, 5, "5*", GLUT_KEY_F1},
+    {"", &app.input.arrowKeys, 0, "1*", GLUT_KEY_LEFT},
+    {"", &app.input.arrowKeys, 0, "2*", GLUT_KEY_RIGHT},
+    {"", &app.input.arrowKeys, 0, "4*", GLUT_KEY_UP},
+    {"", &app.input.arrowKeys, 0, "8*", GLUT_KEY_DOWN},
+    {"", &app.input.arrowKeys, 15, "7*|7*", -GLUT_KEY_DOWN},
+    {"", &app.input.arrowKeys, 5, "5*", GLUT_KEY_F1},
 };
 
 const char* const untouched = "(untouched)";
@@ -94,22 +93,23 @@ TEST(Controls, EachKeySetsItsValueWithinItsBoundsAndShowsItsMessage) {
     for (const KeyRow& row : rows)
         for (const char* key = row.special ? "#" : row.keys; *key; ++key) {
             resetSettings();
-            app.paused = app.helpVisible = app.arrowKeys = 0, app.fullScreen = 1;
+            app.flags.paused = app.flags.helpVisible = app.input.arrowKeys = 0;
+            app.flags.fullScreen = 1;
             row.field.set(row.start);
             std::istringstream presses(row.presses);
             for (std::string expected; std::getline(presses, expected, '|');) {
                 SCOPED_TRACE(std::string("key '") + *key + "' " + std::to_string(row.special));
                 std::strcpy(textOverlay.messageText, untouched);
-                app.clearPending = 1; // every ordinary key cancels a pending clear first
+                app.flags.clearPending = 1; // every ordinary key cancels a pending clear first
                 row.special > 0   ? handleSpecialKey(row.special, 0, 0)
                 : row.special < 0 ? handleSpecialKeyUp(-row.special, 0, 0)
                                   : handleKey(*key, 0, 0);
                 char* rest;
-                EXPECT_NEAR(row.field.get(), std::strtod(expected.c_str(), &rest), 1e-6);
-                EXPECT_EQ(app.clearPending, *rest == '*');
+                EXPECT_NEAR(row.field.get(), std::strtod(expected.c_str(), &rest), 1e-6) << "value";
+                EXPECT_EQ(app.flags.clearPending, *rest == '*') << "pending clear";
                 rest += *rest == '*';
                 EXPECT_STREQ(textOverlay.messageText, *rest ? rest + 1 : untouched);
-                EXPECT_EQ(app.gearTeeth, 2 * settings.tesselation);
+                EXPECT_EQ(gear.teeth, 2 * settings.tesselation) << "teeth of the gear list";
             }
         }
 }
@@ -120,13 +120,13 @@ TEST(Controls, KeysWithoutACommandChangeNothingButCancelAPendingClear) {
     auto state = [] {
         auto bytes = [](const void* at, size_t size) { return std::string((const char*)at, size); };
         return bytes(&settings, sizeof settings) + bytes(&app, sizeof app) +
-               bytes(&textOverlay, sizeof textOverlay);
+               bytes(&textOverlay, sizeof textOverlay) + bytes(&gear, sizeof gear);
     };
     for (int code = 0; code < 256; ++code) {
         if (listed.find(static_cast<char>(code)) != std::string::npos) continue;
-        app.clearPending = 0;
+        app.flags.clearPending = 0;
         std::string before = state();
-        app.clearPending = 1;
+        app.flags.clearPending = 1;
         handleKey(static_cast<unsigned char>(code), 0, 0);
         EXPECT_TRUE(state() == before) << "key code " << code;
     }
@@ -137,45 +137,76 @@ TEST(Controls, LetterboxGoesUpAndDownHelpKeepsTheMessageAndStepsDrift) {
     const int shown[] = {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 6, 5, 4, 3};
     for (int i = 0; i < 21; ++i) {
         handleKey(i % 2 ? 'L' : 'l', 0, 0);
-        EXPECT_EQ(textOverlay.messageText, "Letterbox: " + std::to_string(shown[i]));
-        EXPECT_EQ(settings.letterbox, shown[i]);
+        EXPECT_EQ(textOverlay.messageText, "Letterbox: " + std::to_string(shown[i])) << i;
+        EXPECT_EQ(settings.letterbox, shown[i]) << "after press " << i + 1;
     }
     for (char key : std::string("r-=[]l?")) // r in the falling half: l starts again from 0
         handleKey(key, 0, 0);
     EXPECT_NEAR(settings.rotateSpeed / 2.0, 0.9999999, 5e-8);
     EXPECT_NEAR(settings.objectSize, 1.00277725, 5e-8);
-    drawHelpScreen(); // its lines never replace the message
+    drawHelpScreen(textOverlay, app.windowHeight); // its lines never replace the message
     EXPECT_STREQ(textOverlay.messageText, "Letterbox: 1");
     EXPECT_EQ(textOverlay.storeMessage, 1);
 }
 
 // Freeglut reports each warp back to the rest point as a motion there, also when the pointer
 // already stands on it; that report keeps the manual camera walking on every frame.
-TEST(Controls, ManualCameraTurnsOnceAndWalksOnEveryFrameAfterTheFirstPointerReport) {
+TEST(Controls, ManualCameraTurnsByEachAxisOnceAndWalksOnEveryFrameAfterAPointerReport) {
     startTestProgram();
-    app.mouseMoved = 0, app.mouseDX = 7;
+    app.input.mouseMoved = 0, app.input.mouseDX = 7;
     initScene(); // its warp counts as a pointer report at once, shown window or not
-    EXPECT_EQ(app.mouseMoved * 1000 + app.mouseDX + app.mouseDY, 1000);
-    settings.cameraMode = app.paused = 1; // the manual camera works while the motion is paused
-    app.mouseMoved = 0, app.camX = app.camZ = 0;
+    EXPECT_EQ(app.input.mouseMoved, 1) << "the start-up warp is not taken as a report";
+    EXPECT_EQ(app.input.mouseDX, 0);
+    settings.cameraMode = app.flags.paused = 1; // the manual camera works while paused
+    app.input.mouseMoved = 0, app.pose = CameraPose{};
     handleSpecialKey(GLUT_KEY_UP, 0, 0);
-    handleMouseButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 460, 360); // only the left button counts
-    handleMouseButton(GLUT_RIGHT_BUTTON, GLUT_UP, 460, 360);
+    handleMouseButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 480, 340); // only the left button counts
+    handleMouseButton(GLUT_RIGHT_BUTTON, GLUT_UP, 480, 340);
     int ms = 20000;
     for (int i = 0; i < 3; ++i)
         renderFrameAt(ms += 50);
-    EXPECT_EQ(std::hypot(app.camX, app.camZ) + app.camYaw, 0); // no report yet: no turn, no walk
+    EXPECT_EQ(std::hypot(app.pose.camX, app.pose.camZ), 0) << "walked before a pointer report";
+    EXPECT_EQ(app.pose.camYaw, 0) << "turned before a pointer report";
 
-    handleMouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 460, 360); // 10 px right of and below the rest
+    handleMouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 480, 340); // 30 px right of and 10 above the rest
     for (int frame = 1; frame <= 4; ++frame) {
         renderFrameAt(ms += 50);
-        EXPECT_DOUBLE_EQ(app.camYaw, 1.0);
-        EXPECT_DOUBLE_EQ(app.camPitch, 1.0);
-        EXPECT_NEAR(std::hypot(app.camX, app.camZ), 0.1 * frame, 1e-4);    // 2 units a second
-        EXPECT_NEAR(std::atan2(app.camX, -app.camZ) * 57.2958, 1.0, 1e-3); // along the heading
-        pumpEventsUntil([] { return app.mouseMoved != 0; });
-        EXPECT_EQ(app.mouseMoved, 1) << "no report of the warp after frame " << frame;
-        EXPECT_EQ(app.mouseDX * 1000 + app.mouseDY, 0);
+        EXPECT_DOUBLE_EQ(app.pose.camYaw, 3.0) << "yaw, 0.1 degree per pixel right";
+        EXPECT_DOUBLE_EQ(app.pose.camPitch, -1.0) << "pitch, 0.1 degree per pixel down";
+        EXPECT_NEAR(std::hypot(app.pose.camX, app.pose.camZ), 0.1 * frame, 1e-4) << "walked";
+        EXPECT_NEAR(std::atan2(app.pose.camX, -app.pose.camZ) * 57.2958, 3.0, 1e-3)
+            << "walking off the heading";
+        pumpEventsUntil([] { return app.input.mouseMoved != 0; });
+        EXPECT_EQ(app.input.mouseMoved, 1) << "no report of the warp after frame " << frame;
+        EXPECT_EQ(app.input.mouseDX, 0) << "the warp's report is not at the rest point";
+        EXPECT_EQ(app.input.mouseDY, 0) << "the warp's report is not at the rest point";
+    }
+}
+
+// The view transform brings the camera to the eye and its heading, turned down by its pitch,
+// to straight ahead.
+TEST(Controls, ViewTransformPutsTheCameraAtTheEyeLookingAlongItsHeading) {
+    startTestProgram(true);
+    settings.cameraMode = cameraManual, settings.cameraZ = 1.5f;
+    const double yaw = 30, pitch = 20, rad = 3.14159265358979 / 180;
+    CameraPath path;
+    CameraPose pose{1, 0.5, 2, pitch, yaw};
+    setupProjection(settings, app.windowWidth, app.windowHeight);
+    applyViewTransform(path, pose, settings, 0, 0.02f, {0, 0});
+    double m[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    const double ahead[3] = {std::sin(yaw * rad) * std::cos(pitch * rad), -std::sin(pitch * rad),
+                             -std::cos(yaw * rad) * std::cos(pitch * rad)};
+    for (double distance : {0.0, 1.0}) {
+        double world[3] = {1 + distance * ahead[0], 0.5 + distance * ahead[1],
+                           2 + distance * ahead[2]};
+        for (int row = 0; row < 3; ++row) {
+            double eye = m[12 + row];
+            for (int k = 0; k < 3; ++k)
+                eye += m[4 * k + row] * world[k];
+            EXPECT_NEAR(eye, row == 2 ? -1.5 - distance : 0, 1e-5)
+                << "eye coordinate " << row << " of the point " << distance << " ahead";
+        }
     }
 }
 
@@ -187,11 +218,14 @@ TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane
         {arrowLeft | arrowRight, 30, 0, 0}, {arrowUp | arrowDown, 30, 0, 0}, {0, 30, 0, 0}};
     // clang-format on
     for (const auto& c : cases) {
-        app = AppState{};
-        app.frameDelta = 0.5f, app.arrowKeys = int(c[0]), app.camYaw = c[1], app.camPitch = 40;
-        moveManualCamera();
-        EXPECT_NEAR(std::hypot(app.camX - c[2], app.camZ - c[3]) + std::abs(app.camY), 0, 1e-6)
-            << "arrows " << c[0] << " at yaw " << c[1];
+        PointerInput input;
+        input.arrowKeys = int(c[0]);
+        CameraPose pose{0, 0, 0, 40, c[1]};
+        moveManualCamera(input, pose, 0.5f);
+        SCOPED_TRACE("arrows " + std::to_string(int(c[0])) + " at yaw " + std::to_string(c[1]));
+        EXPECT_NEAR(pose.camX, c[2], 1e-6);
+        EXPECT_NEAR(pose.camZ, c[3], 1e-6);
+        EXPECT_EQ(pose.camY, 0);
     }
 }
 

@@ -1,15 +1,9 @@
 // Every input at its worst: a seeded storm of events, thousands of presses, hours of turning.
 #include "test_window.h"
 
-#include "anim/oscillators.h"
 #include "anim/random.h"
-#include "app/app_state.h"
-#include "app/settings.h"
-#include "app/startup.h"
-#include "controls/keyboard.h"
-#include "controls/pointer.h"
-#include "overlay/text_overlay.h"
-#include "scene/gear_mesh.h"
+#include "app/callbacks.h"
+#include "app/globals.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -34,12 +28,15 @@ static void expectSoundFrame() {
                         settings.speed, settings.lightRotateSpeed, settings.objectSize})
         EXPECT_TRUE(speed >= settingSpeedMin && speed <= settingSpeedMax) << speed;
     EXPECT_TRUE(settings.cameraZ >= cameraZMin && settings.cameraZ <= cameraZMax);
-    for (double value : {app.camX, app.camY, app.camZ, app.camPitch, app.camYaw,
-                         double(app.pathProgress), double(app.fadeLevel), double(app.frameDelta)})
-        EXPECT_TRUE(std::isfinite(value));
-    for (int slot = 0; slot < 20; ++slot)
-        EXPECT_TRUE(std::isfinite(oscValue(slot, 1, 1, 0) + oscBank.oscRate[slot])) << slot;
-    EXPECT_TRUE(glIsList(gearList));
+    const CameraPose& p = app.pose;
+    for (double value :
+         {p.camX, p.camY, p.camZ, p.camPitch, p.camYaw, double(app.path.pathProgress),
+          double(app.fadeLevel), double(app.frameDelta)})
+        EXPECT_TRUE(std::isfinite(value)) << value;
+    for (int slot = 0; slot < oscSlotsInUse; ++slot)
+        EXPECT_TRUE(std::isfinite(oscValue(oscBank, slot, 1, 1, 0) + oscBank.oscRate[slot]))
+            << slot;
+    EXPECT_TRUE(glIsList(GLuint(gear.list)));
     EXPECT_TRUE(std::memchr(textOverlay.messageText, 0, messageCapacity));
 }
 
@@ -48,7 +45,7 @@ TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {
     const unsigned seed = 1;
     std::mt19937 rng(seed);
     auto pick = [&](int low, int high) { return std::uniform_int_distribution(low, high)(rng); };
-    for (int event = 1, ms = 0, list = gearList; event <= 100000; ++event) {
+    for (int event = 1, ms = 0, list = gear.list; event <= 100000; ++event) {
         int x = pick(-100000, 100000), y = pick(-100000, 100000), key = pick(0, 254);
         key += key >= 27; // every code but Escape
         switch (pick(0, 5)) {
@@ -66,7 +63,8 @@ TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {
             handleReshape(sizes[key % 4][0], sizes[key % 4][1]);
         }
         // A gear list that was replaced is freed.
-        EXPECT_TRUE(gearList == list || !glIsList(std::exchange(list, gearList))) << event;
+        EXPECT_TRUE(gear.list == list || !glIsList(GLuint(std::exchange(list, gear.list))))
+            << event;
         if (event % 50 == 0) { // the clock stalls, jumps seconds or minutes, or runs on
             int step = pick(0, 19);
             renderFrameAt(ms += step == 0 ? 0 : step == 1 ? pick(1000, 600000) : pick(1, 40));
@@ -95,12 +93,13 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
     }
     // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
     handleKey('v', 0, 0);
-    app.mouseDX = app.mouseDY = app.mouseMoved = 0;
+    app.input.mouseDX = app.input.mouseDY = app.input.mouseMoved = 0;
     const AppState state = app;
     const OscillatorBank bank = oscBank;
     Picture pictures[2];
     for (double turns : {0, 27778}) {
-        app = state, oscBank = bank, app.camYaw = 360 * turns + 40.5, app.camPitch = app.camYaw;
+        app = state, oscBank = bank, app.pose.camYaw = 360 * turns + 40.5;
+        app.pose.camPitch = app.pose.camYaw;
         seedRandom(5);
         renderFrameAt(20000);
         pictures[turns > 0] = readPicture();

@@ -1,8 +1,7 @@
 // The start-up picture just before the fade-in ends, on a synthetic clock, against the reference.
 #include "test_window.h"
 
-#include "app/settings.h"
-#include "overlay/text_overlay.h"
+#include "app/globals.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -48,7 +47,8 @@ TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
         total += d, far += d > 8;
         expected.rgb[i] = static_cast<unsigned char>(std::min(255, 4 * d)); // now the difference
     }
-    double mean = double(total) / frame.rgb.size(), farShare = double(far) / frame.rgb.size();
+    const double samples = double(frame.rgb.size());
+    double mean = double(total) / samples, farShare = double(far) / samples;
     if (mean > 0.5 || farShare > 0.0005) {
         writePpm(frame, out + "/default_frame_actual.ppm");
         writePpm(expected, out + "/default_frame_difference.ppm");

@@ -2,13 +2,10 @@
 // (the object-linear planes shape the start-up picture, which the reference frame checks).
 #include "test_window.h"
 
-#include "app/app_state.h"
-#include "app/settings.h"
+#include "app/frame.h"
+#include "app/globals.h"
 #include "scene/gear_cluster.h"
-#include "scene/lighting.h"
 #include "scene/projection.h"
-#include "scene/star_field.h"
-#include "textures/texture_table.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -38,8 +35,8 @@ TEST(SceneWindow, ClusterLightAndStarsLeaveOnlyTheirSettingsBehind) {
     settings.spotlightOn = 1, settings.imageIndex = 2, settings.cameraZ = 2.5f;
     const GLint modes[] = {GL_SPHERE_MAP, GL_OBJECT_LINEAR, GL_EYE_LINEAR};
     for (int mode = 0; mode < 3; ++mode) {
-        settings.texGenMode = mode, app.fadeLevel = 1 - mode * 0.5f;
-        setupProjection();
+        settings.texGenMode = mode, app.fadeLevel = 1 - float(mode) * 0.5f;
+        setupProjection(settings, app.windowWidth, app.windowHeight);
         glTranslatef(1, 2, 3); // a camera pose that the light ignores
         drawScene();
         starField.drawStars();
@@ -50,9 +47,10 @@ TEST(SceneWindow, ClusterLightAndStarsLeaveOnlyTheirSettingsBehind) {
         glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, &s);
         glGetTexGeniv(GL_T, GL_TEXTURE_GEN_MODE, &t);
         glGetTexGeniv(GL_Q, GL_TEXTURE_GEN_MODE, &q);
-        EXPECT_TRUE(s == modes[mode] && t == modes[mode] && (mode == 0 || q == GL_OBJECT_LINEAR));
+        EXPECT_TRUE(s == modes[mode] && t == modes[mode] && (mode == 0 || q == GL_OBJECT_LINEAR))
+            << "texture generation modes " << s << ", " << t << ", " << q << " in mode " << mode;
         glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-        EXPECT_EQ(GLuint(bound), textureTable[3]);
+        EXPECT_EQ(GLuint(bound), textureTable.names[3]) << "image 2 is not slot 3's texture";
         GLfloat got[6][4];
         glGetLightfv(GL_LIGHT0, GL_AMBIENT, got[0]);
         glGetLightfv(GL_LIGHT0, GL_DIFFUSE, got[1]);
@@ -62,7 +60,8 @@ TEST(SceneWindow, ClusterLightAndStarsLeaveOnlyTheirSettingsBehind) {
         glGetLightfv(GL_LIGHT0, GL_POSITION, got[5]); // in eye coordinates
         const float levels[] = {0.5f, 0.75f, 0.99f, 0.5f, 0.99f};
         for (int i = 0; i < 20; ++i)
-            EXPECT_FLOAT_EQ(got[i / 4][i % 4], i % 4 == 3 ? 1 : levels[i / 4] * app.fadeLevel) << i;
+            EXPECT_FLOAT_EQ(got[i / 4][i % 4], i % 4 == 3 ? 1 : levels[i / 4] * app.fadeLevel)
+                << "colour " << i / 4 << ", channel " << i % 4;
         EXPECT_TRUE(std::hypot(got[5][0], got[5][1], got[5][2] + 2.5f) < 1e-5 && got[5][3] == 1)
             << "the light is not at (0, 0, -cameraZ) in eye space";
     }

@@ -1,7 +1,6 @@
 // Bitmap-font text on screen and the message line: glyph boxes, restored state, expiry, errors.
-#include "app/app_state.h"
-#include "app/settings.h"
-#include "overlay/text_overlay.h"
+#include "app/globals.h"
+#include "overlay/shimmer_title.h"
 #include "test_window.h"
 
 #include <GL/gl.h>
@@ -46,21 +45,21 @@ TEST(TextOverlay, DrawTextLightsOnlyGlyphBoxesAndRestoresState) {
 TEST(TextOverlay, MessageExpiryReadoutsErrorLineAndLongFormats) {
     startTestProgram();
     settings.universeOn = 0;
-    app.nowMs = 12000;
+    renderFrameAt(12000);
     textOverlay.showMessage("Textures On");
     renderFrameAt(14999);
     EXPECT_GT(litPixels(10, 110, 25, 20), 0);
     renderFrameAt(15000);
     EXPECT_TRUE(litPixels(10, 110, 25, 20) == 0 && textOverlay.messageExpiry == 0);
     textOverlay.messageExpiry = 15;
-    textOverlay.drawFrameRate(7);
-    drawShimmerTitle("Tyvok", 102, 153, 60, 0.5f);
+    textOverlay.drawFrameRate(7, app.windowWidth);
+    drawShimmerTitle(textOverlay, oscBank, "Tyvok", 102, 153, 60, 0.5f);
     EXPECT_TRUE(textOverlay.messageExpiry == 15 && textOverlay.color[3] == 1);
     EXPECT_TRUE(textOverlay.storedX == 10 && textOverlay.storedY == 25);
-    app.nowMs = 20000;
+    textOverlay.clockSec = 20;
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(0xFFFF);
-    textOverlay.checkGlError(); // the line starts at 40 % of 1024 pixels
+    textOverlay.checkGlError(app.windowWidth); // the line starts at 40 % of 1024 pixels
     EXPECT_TRUE(litPixels(0, 409, 25, 20) == 0 && litPixels(409, 419, 25, 20) > 0);
     EXPECT_TRUE(textOverlay.messageExpiry == 23 && textOverlay.storeMessage == 1);
     EXPECT_STREQ(textOverlay.messageText, "Textures On");

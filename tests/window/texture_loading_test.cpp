@@ -1,5 +1,5 @@
 // The six images as textures: slots, filters, mipmaps and texels; missing and malformed files.
-#include "overlay/text_overlay.h"
+#include "app/globals.h"
 #include "test_window.h"
 #include "textures/bmp_decode.h"
 #include "textures/texture_table.h"
@@ -26,10 +26,11 @@ TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
     startTestProgram();
     const char* files[] = {"font.bmp",    "wood128.bmp",         "metalplate128.bmp",
                            "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
-    ASSERT_TRUE(textureCount == 6 && textOverlay.fontTexture == textureTable[0]);
+    ASSERT_EQ(textureTable.count, 6);
+    ASSERT_EQ(textOverlay.fontTexture, textureTable.names[0]) << "the font is not slot 0";
     for (int slot = 0; slot < 6; ++slot) {
         GLint got[3] = {}; // minifying and magnifying filters, width of mipmap level 7
-        glBindTexture(GL_TEXTURE_2D, textureTable[slot]);
+        glBindTexture(GL_TEXTURE_2D, textureTable.names[slot]);
         glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &got[0]);
         glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &got[1]);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 7, GL_TEXTURE_WIDTH, &got[2]);
@@ -50,13 +51,13 @@ TEST(TextureLoading, MissingFoldersAndMalformedFiles) {
     GLint bound = 0;
     glGenTextures(1, &before);
     glBindTexture(GL_TEXTURE_2D, before);
-    textureCount = 0;
-    loadTextures(); // a folder named font.bmp and no file
+    TextureTable table{};
+    loadTextures(table); // a folder named font.bmp and no file
     glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
     glGenTextures(1, &after);
     EXPECT_TRUE(GLuint(bound) == before && after == before + 1); // none bound nor generated
-    EXPECT_TRUE(textureCount == 6 && textOverlay.fontTexture == 0);
-    EXPECT_EQ(std::vector<unsigned>(textureTable, textureTable + 6), std::vector<unsigned>(6, 0));
+    EXPECT_EQ(table.count, 6);
+    EXPECT_EQ(std::vector<unsigned>(table.names, table.names + 6), std::vector<unsigned>(6, 0));
     // Empty, shorter than the header, truncated, another picture size, oversized: random bytes.
     std::minstd_rand random(7);
     for (std::size_t size : {0, 31, 5000, 54 + 64 * 64 * 3, int(bmpFileBytes) + 999}) {
