@@ -15,12 +15,14 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")
+
+cmake -S . -B build "${options[@]}"
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_SANITIZE=ON \
-    -DTYVOK_BENCHMARKS=OFF
+cmake -S . -B build-sanitize "${options[@]}" -DTYVOK_SANITIZE=ON -DTYVOK_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$(nproc)"
 # Leaks are checked too, except for the memory that the OpenGL driver keeps for good. The
 # software renderer draws on the calling thread alone: LeakSanitizer's check at exit, which
