@@ -1,40 +1,12 @@
-// The application in its window: the gear list, reshapes and the frame driver.
+// The frame driver in the program's window: clock, frame-rate count, fade-in and clearing.
 #include "test_window.h"
 
-#include "app/callbacks.h"
 #include "app/globals.h"
 
 #include <GL/gl.h>
-#include <algorithm>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
-
-TEST(StartUp, OneGearListAfterRebuildsAndARealFrameAfterAZeroSizedWindow) {
-    startTestProgram();
-    int lists = 0, firstList = gear.list; // lists other than the star field's, after 20 rebuilds
-    for (int tesselation = 1; tesselation <= 20; ++tesselation)
-        buildGearList(gear, tesselation);
-    for (int name = 1; name <= std::max(firstList, gear.list) + 20; ++name)
-        lists += glIsList(GLuint(name)) && unsigned(name) != starField.displayList;
-    EXPECT_EQ(lists, 1) << "display lists besides the star field's";
-    EXPECT_TRUE(glIsList(GLuint(gear.list)));
-
-    textOverlay.messageExpiry = 0; // no text (an error line too would leave its own projection)
-    settings.letterbox = 2;
-    handleReshape(0, 0);
-    renderFrameAt(20000);
-    handleReshape(800, 600);
-    renderFrameAt(20050);
-    GLint v[4];
-    GLdouble m[16];
-    glGetIntegerv(GL_VIEWPORT, v);
-    glGetDoublev(GL_PROJECTION_MATRIX, m);
-    EXPECT_EQ(std::vector<double>({double(v[1]), double(v[3]), std::round(m[0] * 1e5),
-                                   std::round(m[5] * 1e5), std::round(m[14] * 1e5)}),
-              std::vector<double>({60, 480, 59652, 99420, -4005}));
-}
 
 TEST(FrameDriver, CountsFramesCapsLongOnesFadesInAndClearsOnceOnRequest) {
     startTestProgram(true);

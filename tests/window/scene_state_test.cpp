@@ -1,34 +1,14 @@
-// Where the gears sit, and the OpenGL state the cluster, the light and the stars leave behind
-// (the object-linear planes shape the start-up picture, which the reference frame checks).
+// The OpenGL state the cluster, the light and the stars leave behind (where the gears sit and
+// the object-linear planes shape the start-up picture, which the reference frame checks).
 #include "test_window.h"
 
 #include "app/frame.h"
 #include "app/globals.h"
-#include "scene/gear_cluster.h"
 #include "scene/projection.h"
 
 #include <GL/gl.h>
 #include <cmath>
 #include <gtest/gtest.h>
-
-TEST(SceneWindow, EachGearSitsOnItsRowFacingOutward) {
-    startTestProgram();
-    const float d = 2.975f, e = 2.104f,
-                centres[gearCount][3] = {{0, 0, d},   {d, 0, 0},  {0, 0, -d}, {-d, 0, 0},
-                                         {0, -d, 0},  {0, d, 0},  {e, 0, e},  {e, 0, -e},
-                                         {-e, 0, -e}, {-e, 0, e}, {0, -e, e}, {0, -e, -e},
-                                         {0, e, -e},  {0, e, e}};
-    for (int i = 0; i < gearCount; ++i) {
-        GLfloat m[16];
-        glLoadIdentity();
-        applyGearPlacement(gearPlacements[i], 30, 18);
-        glGetFloatv(GL_MODELVIEW_MATRIX, m);
-        for (int k = 0; k < 3; ++k) {
-            EXPECT_NEAR(m[12 + k], centres[i][k], 1e-3) << "centre of gear " << i + 1;
-            EXPECT_NEAR(m[8 + k], centres[i][k] / d, 1e-3) << "axis of gear " << i + 1;
-        }
-    }
-}
 
 TEST(SceneWindow, ClusterLightAndStarsLeaveOnlyTheirSettingsBehind) {
     startTestProgram();
