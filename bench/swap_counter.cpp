@@ -21,7 +21,7 @@ using SwapFunction = void (*)(Display*, GLXDrawable);
 double clockSeconds(clockid_t clock) {
     timespec t{};
     clock_gettime(clock, &t);
-    return static_cast<double>(t.tv_sec) + t.tv_nsec * 1e-9;
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 double envSeconds(const char* name, double fallback) {
@@ -33,7 +33,7 @@ double envSeconds(const char* name, double fallback) {
 double processStart(clockid_t& clock) {
     if (const char* launch = std::getenv("SWAP_LAUNCH_NS")) {
         clock = CLOCK_REALTIME;
-        return std::strtoll(launch, nullptr, 10) * 1e-9;
+        return static_cast<double>(std::strtoll(launch, nullptr, 10)) * 1e-9;
     }
     clock = CLOCK_BOOTTIME; // /proc start times count from boot, in clock ticks
     unsigned long long ticks = 0;
@@ -75,13 +75,14 @@ void record(double now) {
     const char* path = std::getenv("SWAP_COUNT_FILE");
     std::FILE* out = path ? std::fopen(path, "w") : nullptr;
     if (!out) return;
-    double cpuMsPerFrame =
-        swapsInWindow > 1 ? (windowCpuEnd - windowCpuStart) * 1000.0 / (swapsInWindow - 1) : 0;
+    double cpuMsPerFrame = swapsInWindow > 1 ? (windowCpuEnd - windowCpuStart) * 1000.0 /
+                                                   static_cast<double>(swapsInWindow - 1)
+                                             : 0;
     std::fprintf(out,
                  "first_swap_ms %.1f\nfirst_swap_cpu_ms %.1f\nfps %.2f\ncpu_ms_per_frame %.3f\n"
                  "swaps %ld\n",
                  (firstSwap - startSeconds) * 1000.0, firstSwapCpu * 1000.0,
-                 swapsInWindow / windowSeconds, cpuMsPerFrame, swapsInWindow);
+                 static_cast<double>(swapsInWindow) / windowSeconds, cpuMsPerFrame, swapsInWindow);
     std::fclose(out);
 }
 
