@@ -6,6 +6,7 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <iterator>
 
 const float pathWaypoints[2][5] = {
     {0, 0, 0, 0, 0},
@@ -13,6 +14,8 @@ const float pathWaypoints[2][5] = {
 };
 
 namespace {
+
+constexpr int waypointCount = static_cast<int>(std::size(pathWaypoints));
 
 // The angle as a float for OpenGL, less its whole turns (fmod is exact): mouse look never
 // wraps the angles, and after hours of turning a float would keep only whole degrees of them.
@@ -36,9 +39,12 @@ void advanceCameraPath() {
 
     app.pathProgress += speed * app.frameDelta / legLength;
     if (app.pathProgress >= 1) {
-        app.pathProgress -= 1;
-        app.pathFrom = (app.pathFrom + 1) % 2;
-        app.pathTo = (app.pathTo + 1) % 2;
+        // Whole legs are dropped; at the highest speeds one frame covers a great many of them.
+        const float legs = std::floor(app.pathProgress);
+        const int legsOnward = static_cast<int>(std::fmod(legs, static_cast<float>(waypointCount)));
+        app.pathProgress -= legs;
+        app.pathFrom = (app.pathFrom + legsOnward) % waypointCount;
+        app.pathTo = (app.pathTo + legsOnward) % waypointCount;
         from = pathWaypoints[app.pathFrom];
         to = pathWaypoints[app.pathTo];
     }

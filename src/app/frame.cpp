@@ -13,6 +13,7 @@
 #include "scene/projection.h"
 #include "scene/star_field.h"
 
+#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdlib>
@@ -35,19 +36,28 @@ void drawUniverse() {
 
 } // namespace
 
+int (*readElapsedMs)() = [] { return glutGet(GLUT_ELAPSED_TIME); };
+
+void readClock() {
+    const auto reading = static_cast<std::uint32_t>(readElapsedMs());
+    app.nowMs += static_cast<std::uint32_t>(reading - app.lastElapsedMs);
+    app.lastElapsedMs = reading;
+}
+
 void advanceClock() {
-    app.nowSec = static_cast<float>(app.nowMs * 0.001);
-    app.frameDelta = static_cast<float>(app.nowMs * 0.001 - app.prevSec);
+    app.nowSec = static_cast<double>(app.nowMs) * 0.001;
+    app.frameDelta = static_cast<float>(app.nowSec - app.prevSec);
     if (app.frameDelta > longestFrame) app.frameDelta = stalledFrame;
     app.prevSec = app.nowSec;
 }
 
-float quitFadeLevel(float nowSec, int quitTime) {
+float quitFadeLevel(double nowSec, int quitTime) {
     return static_cast<float>(1 - (nowSec - quitTime) / 3.0);
 }
 
 void drawFrame() {
     if (randUnit(1.0) < 0.1) seedRandomFromClock(app.nowMs);
+    const double previousSec = app.prevSec;
     advanceClock();
     updateOscillators(20, app.frameDelta, settings, app.paused);
 
@@ -57,7 +67,12 @@ void drawFrame() {
         app.framesPerSecond = app.framesThisSecond;
         app.framesThisSecond = 0;
     }
-    if (app.nowSec < fadeInSeconds) app.fadeLevel = app.nowSec / fadeInSeconds;
+    // The fade-in follows the clock, in single precision, until 3 s; the first frame at or
+    // after 3 s brings full level even when a stall skipped the last steps.
+    if (app.nowSec < fadeInSeconds)
+        app.fadeLevel = static_cast<float>(app.nowSec) / fadeInSeconds;
+    else if (previousSec < fadeInSeconds && !app.quitting)
+        app.fadeLevel = 1.0f;
 
     setupProjection();
     applyViewTransform();
@@ -79,7 +94,7 @@ void drawFrame() {
         }
     }
     if (app.nowSec < titleSeconds) {
-        float alpha = static_cast<float>(1 - std::sqrt(app.nowSec / 10.0));
+        float alpha = static_cast<float>(1 - std::sqrt(static_cast<float>(app.nowSec) / 10.0));
         drawShimmerTitle("Tyvok", static_cast<short>(static_cast<int>(app.windowWidth * 0.1)),
                          static_cast<short>(static_cast<int>(app.windowHeight * 0.2)), 60.0f,
                          alpha);

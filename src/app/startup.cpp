@@ -81,7 +81,7 @@ void handleIdle() {
 }
 
 void handleDisplay() {
-    app.nowMs = glutGet(GLUT_ELAPSED_TIME);
+    readClock();
     drawFrame();
     glutSwapBuffers();
 }
@@ -90,6 +90,7 @@ void startTyvok(int* argc, char** argv, unsigned seedBase) {
     // The program's clock counts from GLUT's start (before glutInit GLUT's elapsed time is an
     // unrelated clock), so start-up runs at time 0; the seed base keeps runs apart.
     app.nowMs = 0;
+    app.lastElapsedMs = 0;
     clockSeedBase = seedBase;
     seedRandomFromClock(app.nowMs);
 

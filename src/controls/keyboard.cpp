@@ -30,7 +30,8 @@ void toggleMessage(int& flag, const char* whenOn, const char* whenOff) {
 
 void stepCameraZ(double delta) {
     settings.cameraZ =
-        std::clamp(static_cast<float>(settings.cameraZ + delta), cameraZMin, cameraZMax);
+        static_cast<float>(std::clamp(settings.cameraZ + delta, static_cast<double>(cameraZMin),
+                                      static_cast<double>(cameraZMax)));
     textOverlay.showValue("CameraZ: %4.2f\n", settings.cameraZ);
 }
 

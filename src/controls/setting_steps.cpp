@@ -7,6 +7,8 @@
 #include <algorithm>
 
 void scaleSetting(float& value, double factor, const char* format) {
-    value = std::clamp(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
+    // Clamped before the conversion: a product beyond the largest float has no float value.
+    value = static_cast<float>(std::clamp(value * factor, static_cast<double>(settingSpeedMin),
+                                          static_cast<double>(settingSpeedMax)));
     textOverlay.showValue(format, value);
 }

@@ -16,7 +16,7 @@ const float messageSize = 20;
 const double messageSeconds = 3;
 
 double now() {
-    return app.nowMs * 0.001;
+    return static_cast<double>(app.nowMs) * 0.001;
 }
 
 // Copies `text` into an 80-byte buffer, cut to its first 79 characters.
