@@ -86,6 +86,11 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
                      : handleSpecialKey(GLUT_KEY_PAGE_UP + key - 10, 0, 0);
         renderFrameAt(ms += 20);
         expectSoundFrame();
+        if (key == 8 || key == 9) { // camera distance: past the cluster, then far away
+            EXPECT_TRUE(key == 8 ? settings.cameraZ < -13.8f : settings.cameraZ > 480);
+            settings.cameraZ = 1.5f;
+            continue;
+        }
         Picture picture = readPicture();
         int lit = 0; // of the 200 x 200 pixels in the middle, where the cluster stands
         for (int y = -100; y < 100; ++y)
@@ -93,6 +98,19 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
                 lit += picture.at(picture.width / 2 + x, picture.height / 2 + y)[1] > 0;
         EXPECT_GT(lit, 4000) << "key " << key;
     }
+    // Every speed at the largest float, in longest frames: still finite after as many frames
+    // as it takes a float progress to overflow.
+    for (int press = 0; press < 2000; ++press)
+        handleKey('+', 0, 0), handleKey('=', 0, 0), handleSpecialKey(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_TRUE(settings.mainSpeed == settingSpeedMax && settings.rotateSpeed == settingSpeedMax &&
+                settings.movementSpeed == settingSpeedMax);
+    handleReshape(64, 64);
+    for (int frame = 0, ms = 30000; frame < 400; ++frame)
+        renderFrameAt(ms += 100);
+    expectSoundFrame();
+    handleReshape(1024, 768);
+    handleKey('r', 0, 0);
+
     // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
     handleKey('v', 0, 0);
     app.mouseDX = app.mouseDY = app.mouseMoved = 0;
