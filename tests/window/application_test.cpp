@@ -101,7 +101,8 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
         handleKey('r', 0, 0);
         glutMs = mark - 1000 - step;
         app.nowMs = glutMs, app.lastElapsedMs = static_cast<std::uint32_t>(glutMs);
-        app.prevSec = glutMs * 0.001, app.nextFpsSecond = std::floor(app.prevSec) + 1;
+        app.prevSec = static_cast<double>(glutMs) * 0.001;
+        app.nextFpsSecond = std::floor(app.prevSec) + 1;
         const std::int64_t shownMs = glutMs;
         textOverlay.showMessage("Textures On");
         translucentTextDraws = 0;
@@ -129,7 +130,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
             }
         }
         EXPECT_TRUE(app.framesPerSecond >= 62 && app.framesPerSecond <= 63) << app.framesPerSecond;
-        EXPECT_NEAR(fade, 1 - (glutMs * 0.001 - quitSecond) / 3, 1e-5);
+        EXPECT_NEAR(fade, 1 - (static_cast<double>(glutMs) * 0.001 - quitSecond) / 3, 1e-5);
         EXPECT_EQ(translucentTextDraws, 0) << "the title was drawn";
     }
     handleKey('r', 0, 0); // no quitting after the test
