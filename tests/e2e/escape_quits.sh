@@ -64,12 +64,12 @@ start() {
 # Presses Escape, waits for tyvok to end and checks on the program's clock that it ended with
 # status 0 in the first frame past 2.7 s after the whole second of the last Escape.
 escapeAndFinish() {
-    local status escapeMs previousMs lastMs quitMs
+    local status escapeMs keyMs previousMs lastMs quitMs
     xdotool key Escape
     wait "$pid"
     status=$?
     pid=""
-    read -r escapeMs previousMs lastMs <"$work/clock"
+    read -r escapeMs keyMs previousMs lastMs <"$work/clock"
     quitMs=$((escapeMs / 1000 * 1000))
     echo "$1: status $status, Escape at ${escapeMs} ms, last frames at ${previousMs} and" \
         "${lastMs} ms on the program's clock"
@@ -110,8 +110,10 @@ if start; then
 fi
 
 # 4. r during the fade stops it: the program still runs after the fade would have ended, and a
-#    later Escape ends it as usual.
-if start; then
+#    later Escape ends it as usual. A machine so slow that r reaches the program only after the
+#    fade's end proves nothing either way: that run is repeated, up to three times.
+for attempt in 1 2 3; do
+    start || break
     sleepUntil "$started" 1.0
     xdotool key Escape
     sleepUntil "$started" 1.5
@@ -119,11 +121,18 @@ if start; then
     sleepUntil "$started" 4.2
     if kill -0 "$pid" 2>/dev/null; then
         escapeAndFinish "Escape after r"
-    else
-        fail "r did not stop the quit fade"
-        stop
+        break
     fi
-fi
+    wait "$pid"
+    pid=""
+    read -r escapeMs keyMs previousMs lastMs <"$work/clock"
+    if [ "$keyMs" -ge 0 ] && [ "$keyMs" -le $((escapeMs / 1000 * 1000 + 2700)) ]; then
+        fail "r at ${keyMs} ms did not stop the quit fade from Escape at ${escapeMs} ms"
+        break
+    fi
+    echo "r reached the program only after the fade had ended (attempt $attempt)"
+    [ "$attempt" -lt 3 ] || fail "r never reached the program before the fade's end"
+done
 
 # 5. Escape after GLUT's elapsed time has passed 2^31 ms (where it turns negative), 2^32 ms (where
 #    it wraps to 0) and a week: the clock runs on and the fade ends the program as usual.
