@@ -4,23 +4,19 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-command -v xdotool >/dev/null || missing+=(xdotool)
-command -v xwd >/dev/null || missing+=(x11-apps)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# The build's packages, then GoogleTest and libpng for the tests, Xvfb, xdotool and xwd for the
+# window and end-to-end tests, groff for the manual page, and for the Debian package dpkg-dev
+# (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and both validators.
+tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
+    libgtest-dev libpng-dev xvfb xdotool x11-apps groff-base \
+    dpkg-dev file desktop-file-utils appstream
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build -j"$(nproc)"
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_SANITIZE=ON \
-    -DTYVOK_BENCHMARKS=OFF
+    -DBUILD_TESTING=ON -DTYVOK_BENCHMARKS=OFF
 cmake --build build-sanitize -j"$(nproc)"
 # Leaks are checked too, except for the memory that the OpenGL driver keeps for good. The
 # software renderer draws on the calling thread alone: LeakSanitizer's check at exit, which
