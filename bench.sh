@@ -10,17 +10,8 @@ skip=${BENCH_SKIP_SEC:-1}   # seconds after the first frame before counting star
 window=${BENCH_WINDOW_SEC:-4}
 starts=${BENCH_STARTS:-10}  # further short alternated runs of each, for the start-up time
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-command -v glxgears >/dev/null || missing+=(mesa-utils)
-command -v glxinfo >/dev/null || missing+=(mesa-utils)
-dpkg -s libbenchmark-dev >/dev/null 2>&1 || missing+=(libbenchmark-dev)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
+    libbenchmark-dev xvfb mesa-utils
 
 for image in font wood128 metalplate128 fisheye brasstarnish128 monacolor128; do
     [ -f "data/$image.bmp" ] || echo "warning: data/$image.bmp is missing; figures will differ" >&2

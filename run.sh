@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds what is missing and starts Tyvok with the images' folder as its working directory.
+# Installs what a build needs, builds what is missing and starts Tyvok with the images' folder
+# as its working directory.
 set -euo pipefail
 cd "$(dirname "$0")"
+tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi

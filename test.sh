@@ -4,19 +4,15 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-command -v xdotool >/dev/null || missing+=(xdotool)
-command -v xwd >/dev/null || missing+=(x11-apps)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# The build's packages, then GoogleTest and libpng for the tests, Xvfb, xdotool and xwd for the
+# window and end-to-end tests, groff for the manual page, and for the Debian package dpkg-dev
+# (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and both validators.
+tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
+    libgtest-dev libpng-dev xvfb xdotool x11-apps groff-base \
+    dpkg-dev file desktop-file-utils appstream
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")
+options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")
 
 cmake -S . -B build "${options[@]}"
 cmake --build build -j"$(nproc)"

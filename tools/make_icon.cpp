@@ -1,11 +1,12 @@
 // Draws the desktop icon: a ten-toothed gear cut out of one of the program's images, as a PNG.
-#include "png_writer.h"
+#include "png_file.h"
 #include "textures/bmp_decode.h"
 
 #include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 namespace {
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
     std::vector<unsigned char> picture(rgbaImageBytes);
     decodeBmpPixels(bytes.data(), bytes.size(), 255, 0, picture.data());
 
-    std::vector<std::uint8_t> icon(rgbaImageBytes, 0);
+    tyvok::png::Picture icon{bmpSide, bmpSide, tyvok::png::Channels::rgba,
+                             std::vector<std::uint8_t>(rgbaImageBytes, 0)};
     for (int y = 0; y < bmpSide; ++y)
         for (int x = 0; x < bmpSide; ++x) {
             int covered = 0; // of 4 x 4 samples, for smooth edges
@@ -51,11 +53,13 @@ int main(int argc, char** argv) {
             double shade = outsideBy(x + 0.5, y + 0.5) > -rimWidth ? 0.6 : 1.0;
             std::size_t at = (static_cast<std::size_t>(y) * bmpSide + x) * 4;
             for (int channel = 0; channel < 3; ++channel)
-                icon[at + channel] = static_cast<std::uint8_t>(picture[at + channel] * shade);
-            icon[at + 3] = static_cast<std::uint8_t>(covered * 255 / 16);
+                icon.samples[at + channel] =
+                    static_cast<std::uint8_t>(picture[at + channel] * shade);
+            icon.samples[at + 3] = static_cast<std::uint8_t>(covered * 255 / 16);
         }
-    if (!tyvok::png::writePng(argv[2], bmpSide, bmpSide, icon)) {
-        std::fprintf(stderr, "%s: cannot write\n", argv[2]);
+    std::string error;
+    if (!tyvok::png::writePng(argv[2], icon, error)) {
+        std::fprintf(stderr, "%s: %s\n", argv[2], error.c_str());
         return 1;
     }
     return 0;

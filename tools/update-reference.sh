@@ -5,14 +5,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build}
 
-cmake -S "$root" -B "$build" >/dev/null
-cmake --build "$build" --target tyvok_window_tests -j2
+cmake -S "$root" -B "$build" -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build" --target tyvok_window_tests tyvok_to_png -j2
 "$root/tests/support/xvfb.sh" start "$build/xvfb"
 trap '"$root/tests/support/xvfb.sh" stop "$build/xvfb"' EXIT
 TYVOK_UPDATE_REFERENCE=1 "$build/tests/tyvok_window_tests" --gtest_filter='ReferenceFrame.*'
 
-c++ -std=c++17 -O2 -Wall -Wextra -Wpedantic -I"$root/tools" "$root/tools/screenshot/ppm_to_png.cpp" \
-    "$root/tools/png_writer.cpp" -o "$build/ppm_to_png"
 mkdir -p "$root/docs"
-"$build/ppm_to_png" "$root/tests/reference/default_frame.ppm" "$root/docs/screenshot.png"
-echo "Redrawn: tests/reference/default_frame.ppm and docs/screenshot.png. Look at them, then commit."
+"$build/tools/tyvok_to_png" --half "$root/tests/reference/default_frame.png" "$root/docs/screenshot.png"
+echo "Redrawn: tests/reference/default_frame.png and docs/screenshot.png. Look at them, then commit."

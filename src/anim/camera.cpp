@@ -3,6 +3,7 @@
 
 #include <GL/gl.h>
 #include <cmath>
+#include <iterator>
 
 const float pathWaypoints[2][5] = {
     {0, 0, 0, 0, 0},
@@ -13,6 +14,7 @@ namespace {
 
 const double mouseLookDegreesPerPixel = 0.1;
 const float pathSpeedPerMovementSpeed = 0.1f;
+constexpr int waypointCount = static_cast<int>(std::size(pathWaypoints));
 
 // The angle as a float for OpenGL, less its whole turns (fmod is exact): mouse look never
 // wraps the angles, and after hours of turning a float would keep only whole degrees of them.
@@ -37,9 +39,12 @@ void advanceCameraPath(CameraPath& path, CameraPose& pose, float movementSpeed, 
 
     path.pathProgress += speed * frameDelta / legLength;
     if (path.pathProgress >= 1) {
-        path.pathProgress -= 1;
-        path.pathFrom = (path.pathFrom + 1) % 2;
-        path.pathTo = (path.pathTo + 1) % 2;
+        // Whole legs are dropped; at the highest speeds one frame covers a great many of them.
+        const float legs = std::floor(path.pathProgress);
+        const int legsOnward = static_cast<int>(std::fmod(legs, static_cast<float>(waypointCount)));
+        path.pathProgress -= legs;
+        path.pathFrom = (path.pathFrom + legsOnward) % waypointCount;
+        path.pathTo = (path.pathTo + legsOnward) % waypointCount;
         from = pathWaypoints[path.pathFrom];
         to = pathWaypoints[path.pathTo];
     }

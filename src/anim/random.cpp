@@ -22,6 +22,6 @@ double randUnit(double x) {
     return nextRandom() / 32768.0 * x;
 }
 
-void seedRandomFromClock(int nowMs) {
-    seedRandom(clockSeedBase + static_cast<unsigned>(nowMs));
+void seedRandomFromClock(std::int64_t nowMs) {
+    seedRandom(clockSeedBase + static_cast<std::uint32_t>(nowMs));
 }

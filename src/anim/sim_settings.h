@@ -1,6 +1,8 @@
 // The nineteen user settings, the modes they choose between and the ranges the keys keep.
 #pragma once
 
+#include <limits>
+
 // How texture coordinates are generated over the gears (SimSettings::texGenMode).
 enum TexGenMode { texGenSphereMap = 0, texGenObjectLinear = 1, texGenEyeLinear = 2 };
 constexpr int texGenModeCount = 3;
@@ -39,16 +41,14 @@ class SimSettings {
     float lightRotateSpeed;
 };
 
-// The range the keys keep the speed-like settings and objectSize in. Repeated steps would
-// otherwise reach 0, where a factor can no longer bring the value back, or infinity, where
-// the oscillators turn to NaN. At 300 one camera-path step at the longest frame time (0.1 s)
-// still covers no more than one leg, so the path stays within its waypoints.
-constexpr float settingSpeedMin = 1e-3f;
-constexpr float settingSpeedMax = 300.0f;
+// The range the keys keep the speed-like settings and objectSize in: above zero, where a
+// factor could no longer bring the value back, and finite, where the oscillators would turn
+// to NaN.
+constexpr float settingSpeedMin = std::numeric_limits<float>::min();
+constexpr float settingSpeedMax = std::numeric_limits<float>::max();
 
-// The range of cameraZ. At -1 the eye stands 1 unit past the middle of the cluster and the
-// gears still fill the middle of the picture; a little further the cluster is behind the eye
-// (from about -4), then the stars too (-11), and below -13.98 the far plane, cameraZ + 14,
-// comes before the near plane. At 20 the cluster is still about a tenth of the picture wide.
-constexpr float cameraZMin = -1.0f;
-constexpr float cameraZMax = 20.0f;
+// The range of cameraZ. Below -13.98 the far plane, cameraZ + 14, would come before the near
+// plane, 0.02; the bound keeps a far plane of at least 0.1. Upwards only finiteness is needed:
+// steps of 0.05 stop changing a float long before it overflows (at about a million).
+constexpr float cameraZMin = -13.9f;
+constexpr float cameraZMax = std::numeric_limits<float>::max();

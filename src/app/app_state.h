@@ -5,10 +5,14 @@
 #include "controls/pointer.h"
 #include "controls/run_flags.h"
 
+#include <cstdint>
+
 struct AppState {
-    // Clock, in milliseconds since start-up and in seconds.
-    int nowMs = 0;
-    float nowSec = 0;
+    // Clock: milliseconds since GLUT started, in 64 bits so that it never wraps; the last
+    // 32-bit reading of GLUT's elapsed time it was advanced from; the same time in seconds.
+    std::int64_t nowMs = 0;
+    std::uint32_t lastElapsedMs = 0;
+    double nowSec = 0;
     double prevSec = 0;
     float frameDelta = 0;
 

@@ -56,7 +56,7 @@ void handleIdle() {
 }
 
 void handleDisplay() {
-    app.nowMs = glutGet(GLUT_ELAPSED_TIME);
+    readClock();
     drawFrame();
     glutSwapBuffers();
 }

@@ -13,6 +13,7 @@
 #include "scene/lighting.h"
 #include "scene/projection.h"
 
+#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdlib>
@@ -37,7 +38,9 @@ void drawUniverse() {
 }
 
 void drawTitle() {
-    float alpha = static_cast<float>(1 - std::sqrt(app.nowSec / static_cast<double>(titleSeconds)));
+    // The title fades by the clock in single precision.
+    float alpha = static_cast<float>(
+        1 - std::sqrt(static_cast<float>(app.nowSec) / static_cast<double>(titleSeconds)));
     drawShimmerTitle(textOverlay, oscBank, "Tyvok",
                      static_cast<short>(static_cast<int>(app.windowWidth * 0.1)),
                      static_cast<short>(static_cast<int>(app.windowHeight * 0.2)), 60.0f, alpha);
@@ -45,16 +48,23 @@ void drawTitle() {
 
 } // namespace
 
-void advanceClock() {
-    app.nowSec = static_cast<float>(app.nowMs * 0.001);
-    app.frameDelta = static_cast<float>(app.nowMs * 0.001 - app.prevSec);
-    if (app.frameDelta > longestFrame) app.frameDelta = stalledFrame;
-    app.prevSec = app.nowSec;
-    textOverlay.clockSec = app.nowMs * 0.001;
+int (*readElapsedMs)() = [] { return glutGet(GLUT_ELAPSED_TIME); };
+
+void readClock() {
+    const auto reading = static_cast<std::uint32_t>(readElapsedMs());
+    app.nowMs += static_cast<std::uint32_t>(reading - app.lastElapsedMs);
+    app.lastElapsedMs = reading;
 }
 
-float quitFadeLevel(float nowSec, int quitTime) {
-    return static_cast<float>(1 - (nowSec - static_cast<float>(quitTime)) / quitFadeSeconds);
+void advanceClock() {
+    app.nowSec = static_cast<double>(app.nowMs) * 0.001;
+    app.frameDelta = static_cast<float>(app.nowSec - app.prevSec);
+    if (app.frameDelta > longestFrame) app.frameDelta = stalledFrame;
+    app.prevSec = app.nowSec;
+}
+
+float quitFadeLevel(double nowSec, int quitTime) {
+    return static_cast<float>(1 - (nowSec - quitTime) / quitFadeSeconds);
 }
 
 void drawScene() {
@@ -74,6 +84,7 @@ void drawScene() {
 
 void drawFrame() {
     if (randUnit(1.0) < reseedChance) seedRandomFromClock(app.nowMs);
+    const double previousSec = app.prevSec;
     advanceClock();
     updateOscillators(oscBank, oscSlotsInUse, app.frameDelta, settings, app.flags.paused);
 
@@ -83,7 +94,12 @@ void drawFrame() {
         app.framesPerSecond = app.framesThisSecond;
         app.framesThisSecond = 0;
     }
-    if (app.nowSec < fadeInSeconds) app.fadeLevel = app.nowSec / fadeInSeconds;
+    // The fade-in follows the clock, in single precision, until 3 s; the first frame at or
+    // after 3 s brings full level even when a stall skipped the last steps.
+    if (app.nowSec < fadeInSeconds)
+        app.fadeLevel = static_cast<float>(app.nowSec) / fadeInSeconds;
+    else if (previousSec < fadeInSeconds && !app.flags.quitting)
+        app.fadeLevel = 1.0f;
 
     setupProjection(settings, app.windowWidth, app.windowHeight);
     applyViewTransform(app.path, app.pose, settings, app.flags.paused, app.frameDelta,

@@ -5,11 +5,20 @@
 // fade-out is complete.
 void drawFrame();
 
+// GLUT's elapsed time in milliseconds, an int that wraps after 2^32 ms (and turns negative
+// after 2^31 ms). Reads glutGet(GLUT_ELAPSED_TIME) unless replaced.
+extern int (*readElapsedMs)();
+
+// Advances app.nowMs by the time since the last reading, in unsigned 32-bit arithmetic, so
+// that it keeps counting forward across the reading's wrap. Called once a frame, before
+// drawFrame.
+void readClock();
+
 // The clock steps of a frame: seconds, the capped frame time and the frame-rate count.
 void advanceClock();
 
 // The quit fade for the current time; below 0.1 the program ends.
-float quitFadeLevel(float nowSec, int quitTime);
+float quitFadeLevel(double nowSec, int quitTime);
 
 // The scene pass: the light when lighting is on, the camera step, then the gear cluster.
 void drawScene();

@@ -66,6 +66,8 @@ void startTyvok(int* argc, char** argv, unsigned seedBase) {
     // The program's clock counts from GLUT's start (before glutInit GLUT's elapsed time is an
     // unrelated clock), so start-up runs at time 0; the seed base keeps runs apart.
     app.nowMs = 0;
+    app.lastElapsedMs = 0;
+    textOverlay.clockMs = &app.nowMs;
     clockSeedBase = seedBase;
     seedRandomFromClock(app.nowMs);
 

@@ -27,7 +27,8 @@ void toggleMessage(TextOverlay& text, int& flag, const char* whenOn, const char*
 
 void stepCameraZ(const KeyTargets& t, double delta) {
     t.settings.cameraZ =
-        std::clamp(static_cast<float>(t.settings.cameraZ + delta), cameraZMin, cameraZMax);
+        static_cast<float>(std::clamp(t.settings.cameraZ + delta, static_cast<double>(cameraZMin),
+                                      static_cast<double>(cameraZMax)));
     t.text.showValue("CameraZ: %4.2f\n", t.settings.cameraZ);
 }
 

@@ -12,7 +12,7 @@ struct KeyTargets {
     RunFlags& flags;
     TextOverlay& text;
     Gear& gear;
-    float nowSec;
+    double nowSec;
 };
 
 // What a key leaves to the caller: the reset, which starts the whole program's state afresh.

@@ -6,6 +6,8 @@
 #include <algorithm>
 
 void scaleSetting(float& value, double factor, const char* format, TextOverlay& text) {
-    value = std::clamp(static_cast<float>(value * factor), settingSpeedMin, settingSpeedMax);
+    // Clamped before the conversion: a product beyond the largest float has no float value.
+    value = static_cast<float>(std::clamp(value * factor, static_cast<double>(settingSpeedMin),
+                                          static_cast<double>(settingSpeedMax)));
     text.showValue(format, value);
 }

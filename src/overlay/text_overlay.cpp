@@ -14,6 +14,10 @@ namespace {
 const float messageSize = 20;
 const double messageSeconds = 3;
 
+double secondsOn(const std::int64_t* clockMs) {
+    return clockMs ? static_cast<double>(*clockMs) * 0.001 : 0;
+}
+
 // Copies `text` into an 80-byte buffer, cut to its first 79 characters.
 void copyText(char (&buffer)[messageCapacity], const char* text) {
     std::size_t n = 0;
@@ -86,7 +90,7 @@ void TextOverlay::drawText(const char* text, short x, short y, float size) {
 // by each frame until it expires: a key's acknowledgement appears even while frames stall.
 void TextOverlay::showFormatted(const char* text) {
     drawText(text, static_cast<short>(messageX), static_cast<short>(messageY), messageSize);
-    messageExpiry = clockSec + messageSeconds;
+    messageExpiry = secondsOn(clockMs) + messageSeconds;
 }
 
 void TextOverlay::showMessage(const char* text) {
@@ -108,7 +112,7 @@ void TextOverlay::showNumber(const char* format, int number) {
 }
 
 void TextOverlay::redrawMessage() {
-    if (clockSec < messageExpiry)
+    if (secondsOn(clockMs) < messageExpiry)
         drawText(messageText, static_cast<short>(storedX), static_cast<short>(storedY),
                  messageSize);
     else
@@ -134,5 +138,5 @@ void TextOverlay::checkGlError(int windowWidth) {
     std::snprintf(line, sizeof line, "OpenGL Error: %s", description);
     drawText(line, static_cast<short>(static_cast<int>(windowWidth * 0.4)),
              static_cast<short>(messageY), messageSize);
-    messageExpiry = clockSec + messageSeconds;
+    messageExpiry = secondsOn(clockMs) + messageSeconds;
 }

@@ -1,6 +1,8 @@
 // The one text object: bitmap-font text, the timed message, readouts and the error line.
 #pragma once
 
+#include <cstdint>
+
 constexpr int messageCapacity = 80;
 
 class TextOverlay {
@@ -25,8 +27,8 @@ class TextOverlay {
     float color[4];
     char messageText[messageCapacity] = {};
     unsigned fontTexture = 0;
-    // The program's clock in seconds, which messages are timed by; the frame driver sets it.
-    double clockSec = 0;
+    // The program's clock in milliseconds, which messages are timed by.
+    const std::int64_t* clockMs = nullptr;
 
   private:
     void showFormatted(const char* text);

@@ -3,6 +3,15 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <algorithm>
+
+namespace {
+
+// The narrowest view handed to gluPerspective: the letterbox narrowing can take the field of
+// view to zero (which GLU ignores) or below (which turns the picture upside down).
+constexpr double narrowestFovy = 1.0;
+
+} // namespace
 
 ProjectionParams computeProjection(int windowWidth, int windowHeight, int letterbox, int fovDegrees,
                                    float cameraZ) {
@@ -14,7 +23,7 @@ ProjectionParams computeProjection(int windowWidth, int windowHeight, int letter
     p.viewportY = p.bar;
     p.viewportWidth = windowWidth;
     p.viewportHeight = p.top - p.bar;
-    p.fovy = fovDegrees - letterbox / 6.0 * 29;
+    p.fovy = std::max(fovDegrees - letterbox / 6.0 * 29, narrowestFovy);
     p.aspect = static_cast<double>(windowWidth) / (p.top - p.bar);
     p.zNear = 0.02;
     p.zFar = cameraZ + 14.0;

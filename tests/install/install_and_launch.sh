@@ -39,10 +39,10 @@ done
 icon=$prefix/share/icons/hicolor/128x128/apps/tyvok.png
 [ "$(od -An -tx1 -N8 "$icon" | tr -d ' \n')" = 89504e470d0a1a0a ] || fail "icon is not a PNG"
 [ "$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ')" = " 0 0 0 128 0 0 0 128" ] || fail "icon not 128x128"
-man=$prefix/share/man/man6/tyvok.6
-[ -s "$man" ] || fail "manual page not installed"
+man=$prefix/share/man/man6/tyvok.6.gz
+gzip -t "$man" 2>/dev/null || fail "manual page not installed gzip-compressed"
 if command -v groff >/dev/null; then
-    warnings=$(groff -man -Tutf8 -ww "$man" 2>&1 >/dev/null)
+    warnings=$(gzip -dc "$man" | groff -man -Tutf8 -ww 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "manual page warnings: $warnings"
 fi
 

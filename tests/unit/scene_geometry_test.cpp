@@ -5,6 +5,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <utility>
 
 TEST(Projection, LetterboxTableAndANarrowViewInAShortWindow) {
     const double fovy[] = {100, 95.1667, 90.3333, 85.5, 80.6667, 75.8333, 71};
@@ -19,9 +20,13 @@ TEST(Projection, LetterboxTableAndANarrowViewInAShortWindow) {
         EXPECT_EQ(std::make_tuple(p.aspect, p.zNear, p.zFar),
                   std::make_tuple(1024.0 / height[i], 0.02, 15.5));
     }
-    ProjectionParams p = computeProjection(800, 600, 6, 20, -2.5f); // no floor on the view
-    EXPECT_EQ(std::make_tuple(p.viewportY, p.viewportHeight, p.fovy, p.zFar),
-              std::make_tuple(180, 240, -9.0, 11.5));
+    // The view narrowed to nothing or beyond keeps one degree; just above that it is as computed.
+    for (auto [fov, narrowed] : {std::pair{20, 1.0}, {29, 1.0}, {30, 1.0}, {31, 2.0}}) {
+        ProjectionParams p = computeProjection(800, 600, 6, fov, -2.5f);
+        EXPECT_EQ(std::make_tuple(p.viewportY, p.viewportHeight, p.zFar),
+                  std::make_tuple(180, 240, 11.5));
+        EXPECT_NEAR(p.fovy, narrowed, 1e-12) << "field of view " << fov;
+    }
 }
 
 // The tooth profile between these vertices shapes the reference frame's gears.

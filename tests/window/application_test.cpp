@@ -1,9 +1,15 @@
-// The frame driver in the program's window: clock, frame-rate count, fade-in and clearing.
+// The frame driver in the program's window: clock, frame-rate count, fades and clearing, in the
+// first seconds and after an hour, a week and both wraps of GLUT's time.
 #include "test_window.h"
 
+#include "app/callbacks.h"
+#include "app/frame.h"
 #include "app/globals.h"
 
 #include <GL/gl.h>
+#include <cmath>
+#include <cstdint>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -24,8 +30,9 @@ TEST(FrameDriver, CountsFramesCapsLongOnesFadesInAndClearsOnceOnRequest) {
         counts.push_back(app.framesPerSecond);
     }
     EXPECT_EQ(counts, std::vector<int>({30, 10, 10, 2, 1, 1, 1}));
+    // The stall from 1.5 s to 4.5 s skipped the end of the fade-in: full level all the same.
     EXPECT_EQ(std::make_tuple(app.nextFpsSecond, app.framesThisSecond, app.fadeLevel),
-              std::make_tuple(5.0, 1, 0.5f));
+              std::make_tuple(5.0, 1, 1.0f));
 
     settings.clearEachFrame = 0, settings.letterbox = 6; // only a clear reaches the bar's corner
     textOverlay.messageExpiry = 0;
@@ -39,4 +46,62 @@ TEST(FrameDriver, CountsFramesCapsLongOnesFadesInAndClearsOnceOnRequest) {
         corner.push_back(readPicture().at(0, 0)[0]);
     }
     EXPECT_EQ(corner, std::vector<int>({255, 0, 255}));
+}
+
+// Text is drawn translucent only for the title: count those draws.
+static int translucentTextDraws = 0;
+extern "C" void glColor4d(GLdouble red, GLdouble green, GLdouble blue, GLdouble alpha) {
+    using Color4d = void (*)(GLdouble, GLdouble, GLdouble, GLdouble);
+    static auto next = reinterpret_cast<Color4d>(dlsym(RTLD_NEXT, "glColor4d"));
+    translucentTextDraws += alpha != 1;
+    next(red, green, blue, alpha);
+}
+
+// GLUT's elapsed time, which its int turns negative at 2^31 ms and wraps to 0 at 2^32 ms.
+static std::int64_t glutMs = 0;
+
+TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
+    startTestProgram(true);
+    readElapsedMs = [] { return static_cast<int>(static_cast<std::uint32_t>(glutMs)); };
+    handleReshape(320, 240); // a small picture keeps the frames cheap
+    const int step = 16, escapeFrame = 200, frames = 260;
+    for (std::int64_t mark : {3600000LL, 604800000LL, 1LL << 31, 1LL << 32}) {
+        SCOPED_TRACE("around " + std::to_string(mark) + " ms");
+        // As if the program had run at 62.5 frames a second until a second before the mark.
+        handleKey('r', 0, 0);
+        glutMs = mark - 1000 - step;
+        app.nowMs = glutMs, app.lastElapsedMs = static_cast<std::uint32_t>(glutMs);
+        app.prevSec = static_cast<double>(glutMs) * 0.001;
+        app.nextFpsSecond = std::floor(app.prevSec) + 1;
+        const std::int64_t shownMs = glutMs;
+        textOverlay.showMessage("Textures On");
+        translucentTextDraws = 0;
+        double quitSecond = 0;
+        float fade = 1;
+        for (int frame = 0; frame < frames; ++frame) {
+            glutMs += step;
+            if (frame == escapeFrame) handleKey(27, 0, 0), quitSecond = std::floor(app.nowSec);
+            readClock();
+            drawFrame();
+            ASSERT_EQ(app.nowMs, glutMs);
+            ASSERT_NEAR(app.frameDelta, step * 0.001, 1e-6) << "frame " << frame;
+            ASSERT_EQ(textOverlay.messageExpiry == 0, glutMs >= shownMs + 3000)
+                << "frame " << frame;
+            if (frame > escapeFrame) {
+                ASSERT_LT(app.fadeLevel, fade) << "frame " << frame;
+            }
+            fade = app.fadeLevel;
+            if (frame == escapeFrame - 1) {
+                const Picture picture = readPicture();
+                int lit = 0;
+                for (size_t i = 1; i < picture.rgb.size(); i += 3)
+                    lit += picture.rgb[i] > 0;
+                EXPECT_GT(lit, 10000) << "of " << picture.width * picture.height << " pixels";
+            }
+        }
+        EXPECT_TRUE(app.framesPerSecond >= 62 && app.framesPerSecond <= 63) << app.framesPerSecond;
+        EXPECT_NEAR(fade, 1 - (static_cast<double>(glutMs) * 0.001 - quitSecond) / 3, 1e-5);
+        EXPECT_EQ(translucentTextDraws, 0) << "the title was drawn";
+    }
+    handleKey('r', 0, 0); // no quitting after the test
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 #include <utility>
 
@@ -77,6 +78,15 @@ TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {
 TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
     startTestProgram(true);
     handleKey('r', 0, 0); // full brightness, whatever the fade-in had reached
+    const float largest = std::numeric_limits<float>::max(),
+                smallest = std::numeric_limits<float>::min(); // positive and normal
+    float* const stepped[] = {&settings.lightRotateSpeed,
+                              &settings.movementSpeed,
+                              &settings.rotateSpeed,
+                              &settings.objectSize,
+                              &settings.cameraZ,
+                              &settings.mainSpeed,
+                              &settings.speed};
     // The ten step keys, then Page Up, Page Down, Home and End; frames come after the title.
     for (int key = 0, ms = 10000; key < 14; ++key) {
         for (int press = 0; press < 10000; ++press)
@@ -84,6 +94,14 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
                      : handleSpecialKey(GLUT_KEY_PAGE_UP + key - 10, 0, 0);
         renderFrameAt(ms += 20);
         expectSoundFrame();
+        // Each key reaches its end of the range, and the next steps back from it to the other.
+        if (key == 8 || key == 9) { // camera distance: through the cluster, then far away
+            EXPECT_TRUE(key == 8 ? settings.cameraZ < -13.8f : settings.cameraZ > 480);
+            settings.cameraZ = 1.5f;
+            continue;
+        }
+        EXPECT_EQ(*stepped[key / 2], "-++--+-+  +-+-"[key] == '+' ? largest : smallest)
+            << "key " << key;
         Picture picture = readPicture();
         int lit = 0; // of the 200 x 200 pixels in the middle, where the cluster stands
         for (int y = -100; y < 100; ++y)
@@ -91,6 +109,19 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
                 lit += picture.at(picture.width / 2 + x, picture.height / 2 + y)[1] > 0;
         EXPECT_GT(lit, 4000) << "key " << key;
     }
+    // Every speed at the largest float, in longest frames: still finite after as many frames
+    // as it takes a float progress to overflow.
+    for (int press = 0; press < 2000; ++press)
+        handleKey('+', 0, 0), handleKey('=', 0, 0), handleSpecialKey(GLUT_KEY_PAGE_UP, 0, 0);
+    EXPECT_TRUE(settings.mainSpeed == largest && settings.rotateSpeed == largest &&
+                settings.movementSpeed == largest);
+    handleReshape(64, 64);
+    for (int frame = 0, ms = 30000; frame < 400; ++frame)
+        renderFrameAt(ms += 100);
+    expectSoundFrame();
+    handleReshape(1024, 768);
+    handleKey('r', 0, 0);
+
     // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
     handleKey('v', 0, 0);
     app.input.mouseDX = app.input.mouseDY = app.input.mouseMoved = 0;

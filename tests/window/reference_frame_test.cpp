@@ -1,31 +1,33 @@
 // The start-up picture just before the fade-in ends, on a synthetic clock, against the reference.
+#include "png_file.h"
 #include "test_window.h"
 
 #include "app/globals.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 
-// A picture as a binary PPM, top row first.
-static void writePpm(const Picture& picture, const std::string& path) {
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << picture.width << " " << picture.height << "\n255\n";
+// A picture as a PNG file, top row first.
+static void writePng(const Picture& picture, const std::string& path) {
+    tyvok::png::Picture png{picture.width, picture.height, tyvok::png::Channels::rgb, {}};
     for (int y = picture.height - 1; y >= 0; --y)
-        out.write(reinterpret_cast<const char*>(picture.at(0, y)), 3 * picture.width);
+        png.samples.insert(png.samples.end(), picture.at(0, y),
+                           picture.at(0, y) + 3 * picture.width);
+    std::string error;
+    EXPECT_TRUE(tyvok::png::writePng(path, png, error)) << path << ": " << error;
 }
 
-static Picture readPpm(const std::string& path) {
-    Picture p;
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int maxValue = 0;
-    if (!(in >> magic >> p.width >> p.height >> maxValue) || magic != "P6" || !in.get()) return {};
-    p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
-    for (int y = p.height - 1; y >= 0; --y)
-        in.read(reinterpret_cast<char*>(&p.rgb[3 * static_cast<size_t>(y) * p.width]), 3 * p.width);
+static Picture readPng(const std::string& path) {
+    tyvok::png::Picture png;
+    std::string error;
+    if (!tyvok::png::readPngRgb(path, png, error)) return {};
+    Picture p{png.width, png.height, {}};
+    for (int y = p.height - 1; y >= 0; --y) {
+        auto row = png.samples.begin() + 3 * static_cast<std::ptrdiff_t>(y) * p.width;
+        p.rgb.insert(p.rgb.end(), row, row + 3 * p.width);
+    }
     return p;
 }
 
@@ -36,10 +38,10 @@ TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
     EXPECT_EQ(textOverlay.messageExpiry, 3.0) << "an OpenGL error line replaced the message";
     Picture frame = readPicture();
     const std::string out = TYVOK_TEST_OUTPUT_DIR;
-    const std::string reference = TYVOK_DATA_DIR "/../tests/reference/default_frame.ppm";
+    const std::string reference = TYVOK_DATA_DIR "/../tests/reference/default_frame.png";
     std::filesystem::create_directories(out);
-    if (std::getenv("TYVOK_UPDATE_REFERENCE")) return writePpm(frame, reference);
-    Picture expected = readPpm(reference);
+    if (std::getenv("TYVOK_UPDATE_REFERENCE")) return writePng(frame, reference);
+    Picture expected = readPng(reference);
     ASSERT_EQ(expected.rgb.size(), frame.rgb.size()) << "no reference picture at " << reference;
     long total = 0, far = 0;
     for (size_t i = 0; i < frame.rgb.size(); ++i) {
@@ -50,9 +52,9 @@ TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
     const double samples = double(frame.rgb.size());
     double mean = double(total) / samples, farShare = double(far) / samples;
     if (mean > 0.5 || farShare > 0.0005) {
-        writePpm(frame, out + "/default_frame_actual.ppm");
-        writePpm(expected, out + "/default_frame_difference.ppm");
-        std::printf("Difference image (4x): %s/default_frame_difference.ppm\n", out.c_str());
+        writePng(frame, out + "/default_frame_actual.png");
+        writePng(expected, out + "/default_frame_difference.png");
+        std::printf("Difference image (4x): %s/default_frame_difference.png\n", out.c_str());
     }
     EXPECT_LE(mean, 0.5) << "mean difference per sample";
     EXPECT_LE(farShare, 0.0005) << "share of samples off by more than 8";

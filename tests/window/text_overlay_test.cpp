@@ -45,7 +45,7 @@ TEST(TextOverlay, DrawTextLightsOnlyGlyphBoxesAndRestoresState) {
 TEST(TextOverlay, MessageExpiryReadoutsErrorLineAndLongFormats) {
     startTestProgram();
     settings.universeOn = 0;
-    renderFrameAt(12000);
+    app.nowMs = 12000;
     textOverlay.showMessage("Textures On");
     renderFrameAt(14999);
     EXPECT_GT(litPixels(10, 110, 25, 20), 0);
@@ -56,7 +56,7 @@ TEST(TextOverlay, MessageExpiryReadoutsErrorLineAndLongFormats) {
     drawShimmerTitle(textOverlay, oscBank, "Tyvok", 102, 153, 60, 0.5f);
     EXPECT_TRUE(textOverlay.messageExpiry == 15 && textOverlay.color[3] == 1);
     EXPECT_TRUE(textOverlay.storedX == 10 && textOverlay.storedY == 25);
-    textOverlay.clockSec = 20;
+    app.nowMs = 20000;
     glClear(GL_COLOR_BUFFER_BIT);
     glEnable(0xFFFF);
     textOverlay.checkGlError(app.windowWidth); // the line starts at 40 % of 1024 pixels

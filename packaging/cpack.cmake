@@ -1,0 +1,29 @@
+# The Debian package: `cpack -G DEB` in the build folder writes tyvok_<version>_<arch>.deb.
+set(CPACK_PACKAGE_NAME tyvok)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "full-screen animation of turning gears in front of a star field")
+# The extended description, one line of the control file each.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Tyvok is a full-screen OpenGL animation: fourteen spur gears on two"
+    "perpendicular rings turn in front of a field of coloured stars, driven by"
+    "sine oscillators whose rates drift at random."
+    "The keyboard and mouse tune speeds, field of view, letterbox bars, gear"
+    "teeth, the picture wrapped over the gears and its texture mode, lighting,"
+    "line and point drawing, a manual camera and a hyperspace mode that leaves"
+    "trails. A help screen lists the keys.")
+set(TYVOK_MAINTAINER "Tyvok maintainers <maintainers@users.noreply.c-seed-a1facd3b.example>"
+    CACHE STRING "The Debian package's maintainer")
+set(CPACK_PACKAGE_CONTACT ${TYVOK_MAINTAINER})
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the program links, with versions, as dpkg-shlibdeps finds them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Debian's file modes and ownership, whatever the build folder's umask.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+include(CPack)

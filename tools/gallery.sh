@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Draws the README's gallery from the real program: starts Tyvok on a private Xvfb screen of
+# 640 x 480, presses the keys of each mode in turn, and saves a PNG of the screen for each in
+# docs/gallery, at half size but for the help screen, reduced to 256 colours by pngquant.
+# Usage: tools/gallery.sh [build folder]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+out=$root/docs/gallery
+settle=1.5 # seconds after a key before the picture is taken, on the program's own pace
+
+"$root/tools/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev libpng-dev \
+    xvfb xdotool x11-apps pngquant
+cmake -S "$root" -B "$build" >/dev/null
+cmake --build "$build" --target tyvok tyvok_to_png -j2 >/dev/null
+
+work=$(mktemp -d)
+xvfb="" tyvok=""
+cleanup() {
+    [ -z "$tyvok" ] || kill "$tyvok" 2>/dev/null || true
+    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+exec 3>"$work/displayfd"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$work/displayfd" ] && break
+    sleep 0.1
+done
+DISPLAY=:$(head -n1 "$work/displayfd")
+export DISPLAY
+
+(cd "$root/data" && exec "$build/tyvok") &
+tyvok=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tyvok$' | head -n1)
+xdotool windowfocus "$window"
+# The manual camera holds still, with the whole cluster in view, where the automatic path may
+# fly close or through it.
+sleep 1
+xdotool key v
+sleep 9.5 # the title and the camera's message have faded out
+
+# Presses the keys, waits, and saves the screen as <name>.png, at --half or --full size.
+shot() {
+    local name=$1 size=$2
+    shift 2
+    [ $# -eq 0 ] || xdotool key "$@"
+    sleep "$settle"
+    xwd -root -silent >"$work/screen.xwd"
+    local half=()
+    [ "$size" = --full ] || half=(--half)
+    "$build/tools/tyvok_to_png" "${half[@]}" "$work/screen.xwd" "$work/$name.png"
+}
+
+shot filled --half
+shot lines --half w
+shot points --half w
+shot letterbox --half w l l l
+shot help --full l l l l l l l l l question
+shot lighting --half question s
+shot metal --half s i
+shot fisheye --half i
+shot brass --half i
+shot mona-lisa --half i
+shot eye-linear --half i o
+shot sphere-map --half o
+shot hyperspace --half o space
+xdotool key space Escape
+
+rm -rf "$out"
+mkdir -p "$out"
+for picture in "$work"/*.png; do
+    pngquant --strip --speed 1 --output "$out/$(basename "$picture")" "$picture"
+done
+du -cb "$out"/*.png | tail -n1
