@@ -1,4 +1,5 @@
-// The scene's geometry: the letterboxed projection and the gear's vertices.
+// The scene's geometry: the letterboxed projection, the gear's teeth and their meshing turn.
+#include "scene/gear_cluster.h"
 #include "scene/gear_mesh.h"
 #include "scene/projection.h"
 
@@ -29,20 +30,15 @@ TEST(Projection, LetterboxTableAndANarrowViewInAShortWindow) {
     }
 }
 
-// The tooth profile between these vertices shapes the reference frame's gears.
-TEST(GearMesh, CountsFirstVerticesAndTheClosedCircle) {
+// The tooth profile shapes the reference frame's gears; here the counts at other tessellations.
+TEST(GearMesh, TwoTeethPerTesselationStepAndTenSubStepsPerTooth) {
     for (int t : {1, 5, 20}) // four vertices per sub-step, ten sub-steps per tooth
         EXPECT_EQ(std::make_pair(computeGearMesh(t).teeth, computeGearMesh(t).strips[2].size()),
                   std::make_pair(2 * t, 80ul * t));
-    const GearMesh mesh = computeGearMesh(5);
-    const double s = 0.6 * std::sin(0.0628319), c = 0.6 * std::cos(0.0628319);
-    // strip, vertex, x, y, z; the last sub-step runs from one step short of a full turn to the top
-    const double vertices[][5] = {
-        {0, 0, 0, 0.6, -0.3}, {0, 1, 0, 1.45, -0.1}, {3, 0, 0, 1.45, -0.1}, {3, 1, 0, 1.45, 0.1},
-        {2, 3, s, c, 0.3},    {2, 396, -s, c, -0.3}, {2, 399, 0, 0.6, 0.3}};
-    for (const auto& e : vertices) {
-        const Vertex3& v = mesh.strips[int(e[0])][int(e[1])];
-        EXPECT_TRUE(std::hypot(v.x - e[2], v.y - e[3]) < 1e-6 && std::fabs(v.z - e[4]) < 1e-6)
-            << e[1];
-    }
+}
+
+// Diagonal gears turn by half a tooth in whole degrees, so that their teeth mesh.
+TEST(GearCluster, HalfToothTurnIsWholeDegrees) {
+    for (auto [teeth, turn] : {std::pair{8, 22}, {10, 18}, {14, 12}, {40, 4}})
+        EXPECT_EQ(halfToothTurn(teeth), float(turn)) << teeth << " teeth";
 }

@@ -183,30 +183,26 @@ TEST(Controls, ManualCameraTurnsByEachAxisOnceAndWalksOnEveryFrameAfterAPointerR
     }
 }
 
-// The view transform brings the camera to the eye and its heading, turned down by its pitch,
-// to straight ahead.
+// The view transform brings the camera to the eye, and the point ahead on its heading, turned
+// down by its pitch, to straight ahead.
 TEST(Controls, ViewTransformPutsTheCameraAtTheEyeLookingAlongItsHeading) {
     startTestProgram(true);
     settings.cameraMode = cameraManual, settings.cameraZ = 1.5f;
-    const double yaw = 30, pitch = 20, rad = 3.14159265358979 / 180;
+    const double yaw = 30 * M_PI / 180, pitch = 20 * M_PI / 180;
     CameraPath path;
-    CameraPose pose{1, 0.5, 2, pitch, yaw};
+    CameraPose pose{1, 0.5, 2, 20, 30};
     setupProjection(settings, app.windowWidth, app.windowHeight);
     applyViewTransform(path, pose, settings, 0, 0.02f, {0, 0});
     double m[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, m);
-    const double ahead[3] = {std::sin(yaw * rad) * std::cos(pitch * rad), -std::sin(pitch * rad),
-                             -std::cos(yaw * rad) * std::cos(pitch * rad)};
-    for (double distance : {0.0, 1.0}) {
-        double world[3] = {1 + distance * ahead[0], 0.5 + distance * ahead[1],
-                           2 + distance * ahead[2]};
-        for (int row = 0; row < 3; ++row) {
-            double eye = m[12 + row];
-            for (int k = 0; k < 3; ++k)
-                eye += m[4 * k + row] * world[k];
-            EXPECT_NEAR(eye, row == 2 ? -1.5 - distance : 0, 1e-5)
-                << "eye coordinate " << row << " of the point " << distance << " ahead";
-        }
+    for (double d : {0.0, 1.0}) {
+        const double world[3] = {1 + d * std::sin(yaw) * std::cos(pitch), 0.5 - d * std::sin(pitch),
+                                 2 - d * std::cos(yaw) * std::cos(pitch)};
+        for (int row = 0; row < 3; ++row)
+            EXPECT_NEAR(m[12 + row] + m[row] * world[0] + m[4 + row] * world[1] +
+                            m[8 + row] * world[2],
+                        row == 2 ? -1.5 - d : 0, 1e-5)
+                << "eye coordinate " << row << " of the point " << d << " ahead";
     }
 }
 
@@ -218,14 +214,12 @@ TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane
         {arrowLeft | arrowRight, 30, 0, 0}, {arrowUp | arrowDown, 30, 0, 0}, {0, 30, 0, 0}};
     // clang-format on
     for (const auto& c : cases) {
-        PointerInput input;
-        input.arrowKeys = int(c[0]);
         CameraPose pose{0, 0, 0, 40, c[1]};
-        moveManualCamera(input, pose, 0.5f);
-        SCOPED_TRACE("arrows " + std::to_string(int(c[0])) + " at yaw " + std::to_string(c[1]));
-        EXPECT_NEAR(pose.camX, c[2], 1e-6);
-        EXPECT_NEAR(pose.camZ, c[3], 1e-6);
-        EXPECT_EQ(pose.camY, 0);
+        moveManualCamera(PointerInput{int(c[0]), 0, 0, 0}, pose, 0.5f);
+        const std::string arrows = "arrows " + std::to_string(int(c[0])) + " at yaw ";
+        EXPECT_NEAR(pose.camX, c[2], 1e-6) << arrows << c[1] << ": x";
+        EXPECT_NEAR(pose.camZ, c[3], 1e-6) << arrows << c[1] << ": z";
+        EXPECT_EQ(pose.camY, 0) << arrows << c[1] << ": y";
     }
 }
 
