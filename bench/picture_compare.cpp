@@ -54,7 +54,7 @@ void printDifferenceRow(const std::string& name, const PictureDifference& d) {
         std::printf("%-24s %s\n", name.c_str(), "FAIL (missing or of another size)");
         return;
     }
-    std::printf("%-24s %9ld %9ld %8.4f %8.4f%%  %s\n", name.c_str(), d.samples, d.differing, d.mean,
+    std::printf("%-24s %9ld %9ld %8.5f %8.4f%%  %s\n", name.c_str(), d.samples, d.differing, d.mean,
                 100 * d.farShare(), d.withinTolerance() ? "PASS" : "FAIL");
 }
 
