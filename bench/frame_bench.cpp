@@ -229,7 +229,12 @@ bool selected(const FrameCase& c) {
     std::string filter = benchmark::GetBenchmarkFilter();
     if (filter.empty() || filter == "all") return true;
     bool negative = filter[0] == '-';
-    std::regex pattern(negative ? filter.substr(1) : filter);
+    std::regex pattern;
+    try {
+        pattern.assign(negative ? filter.substr(1) : filter, std::regex::extended);
+    } catch (const std::regex_error&) {
+        return true; // the library reports the bad filter itself
+    }
     // The library matches the full name, which goes on after the case's name with a '/'.
     bool match = std::regex_search(std::string(c.name) + "/", pattern) ||
                  std::regex_search(c.name + limitSuffix + "/", pattern);
