@@ -52,6 +52,16 @@ echo "== Frame cost"
 build/bench/tyvok_bench --benchmark_color=false >build/bench-frames.txt
 sed -n '/^Frame cost/,$p' build/bench-frames.txt | tee "$work/frames.txt"
 
+# BENCH_PICTURES_BEFORE=FOLDER (absolute, written by tyvok_bench --dump on an earlier build):
+# this build's pictures of every case against those, with the reference test's tolerance.
+if [ -n "${BENCH_PICTURES_BEFORE:-}" ]; then
+    echo
+    echo "== Pictures against $BENCH_PICTURES_BEFORE"
+    mkdir -p "$work/pictures"
+    build/bench/tyvok_bench --dump="$work/pictures" >/dev/null
+    build/bench/tyvok_bench --compare="$BENCH_PICTURES_BEFORE,$work/pictures" || true
+fi
+
 # Starts one program in `dir` with the swap counter set to count frames for `window` seconds
 # from `skip` seconds after the first frame, waits until the counter has written its figures,
 # stops the program (SIGTERM, the same for both programs) and prints
