@@ -61,6 +61,8 @@ void drawLimitFrame() {
     settings.clockOn = clockOn;
     app.helpVisible = helpVisible;
 
+    // The overlay's lines come last: of what the frame draws after them, the title shows only
+    // in the first ten seconds and the error line only after an error.
     static std::vector<TextLine> lines;
     static char readout[messageCapacity];
     lines.clear();
