@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures Tyvok on a private Xvfb display of 1024 x 768: the cost of one frame per feature
-# against a frame that only clears and swaps, then frame rate and start-up time against Mesa's
-# glxgears, both counted by the same buffer-swap counter in alternated runs.
+# against a frame that only clears and swaps (the floor) and against the same picture drawn the
+# leanest way (its limit), then frame rate and start-up time against Mesa's glxgears, both
+# counted by the same buffer-swap counter in alternated runs.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -37,9 +38,20 @@ echo "display: Xvfb 1024x768x24"
 
 echo
 echo "== Frame cost"
-# Every repetition's statistics go to build/bench-frames.txt; the summary table is shown here.
+# Every repetition's statistics go to build/bench-frames.txt; the summary table and the check
+# that each limit draws the program's picture are shown here.
 build/bench/tyvok_bench --benchmark_color=false >build/bench-frames.txt
 sed -n '/^Frame cost/,$p' build/bench-frames.txt | tee "$work/frames.txt"
+
+# BENCH_PICTURES_BEFORE=FOLDER (absolute, written by tyvok_bench --dump on an earlier build):
+# this build's pictures of every case against those, with the reference test's tolerance.
+if [ -n "${BENCH_PICTURES_BEFORE:-}" ]; then
+    echo
+    echo "== Pictures against $BENCH_PICTURES_BEFORE"
+    mkdir -p "$work/pictures"
+    build/bench/tyvok_bench --dump="$work/pictures" >/dev/null
+    build/bench/tyvok_bench --compare="$BENCH_PICTURES_BEFORE,$work/pictures" || true
+fi
 
 # Starts one program in `dir` with the swap counter set to count frames for `window` seconds
 # from `skip` seconds after the first frame, waits until the counter has written its figures,
@@ -103,19 +115,32 @@ peer_fps=$(column glxgears-rate 3) peer_cpu=$(column glxgears-rate 4)
 echo "start-up over $((runs + starts)) runs each, median: Tyvok $tyvok_start ms ($tyvok_start_cpu ms" \
     "processor), glxgears $peer_start ms ($peer_start_cpu ms processor)"
 
-# The frame table's wall-time and processor-time columns for one case.
-frame_ms() { awk -v name="$1" 'index($0, name) == 1 {print $(NF - 5), $(NF - 2)}' "$work/frames.txt" | tail -n1; }
-read -r limit_wall limit_cpu <<<"$(frame_ms "clear and swap (limit)")"
-read -r default_wall default_cpu <<<"$(frame_ms "defaults ")"
+# The frame table's rows: the case's name, then ten figures (wall ms, limit ms, x floor, x limit,
+# x dflt, then the same by processor time); the floor has '-' for its limit.
+frame_rows() { awk 'NF > 10 && $(NF - 9) ~ /^[0-9.]+$/' "$work/frames.txt" | sed -n '/^clear and swap/,$p'; }
+# The wall-time and processor-time columns for one case.
+frame_ms() { frame_rows | awk -v name="$1" 'index($0, name " ") == 1 {print $(NF - 9), $(NF - 4)}' | head -n1; }
+read -r floor_wall floor_cpu <<<"$(frame_ms "clear and swap (floor)")"
+read -r default_wall default_cpu <<<"$(frame_ms "defaults")"
 read -r tess_wall tess_cpu <<<"$(frame_ms "tesselation 20")"
+read -r lines_wall lines_cpu <<<"$(frame_ms "lines")"
 read -r help_wall help_cpu <<<"$(frame_ms "help screen")"
+# The case farthest from its own limit, by wall time and by processor time: "ratio name".
+farthest() { frame_rows | awk -v col="$1" '$(NF - col) != "-" {name = $1; for (i = 2; i <= NF - 10; ++i) name = name " " $i;
+    if ($(NF - col) > worst) {worst = $(NF - col); worst_name = name}} END {print worst, worst_name}'; }
+read -r far_wall far_wall_name <<<"$(farthest 6)"
+read -r far_cpu far_cpu_name <<<"$(farthest 1)"
+pictures_passed=$(grep -c ' PASS$' "$work/frames.txt" || true)
+pictures_checked=$(grep -cE ' (PASS|FAIL)$| FAIL \(' "$work/frames.txt" || true)
 
 echo
 echo "== Summary: ratios of medians, by wall time and by processor time of the whole process"
 awk -v tf="$tyvok_fps" -v pf="$peer_fps" -v tc="$tyvok_cpu" -v pc="$peer_cpu" \
     -v ts="$tyvok_start" -v ps="$peer_start" -v tsc="$tyvok_start_cpu" -v psc="$peer_start_cpu" \
-    -v lw="$limit_wall" -v lc="$limit_cpu" -v dw="$default_wall" -v dc="$default_cpu" \
-    -v tw="$tess_wall" -v tcpu="$tess_cpu" -v hw="$help_wall" -v hc="$help_cpu" 'BEGIN {
+    -v lw="$floor_wall" -v lc="$floor_cpu" -v dw="$default_wall" -v dc="$default_cpu" \
+    -v tw="$tess_wall" -v tcpu="$tess_cpu" -v hw="$help_wall" -v hc="$help_cpu" \
+    -v nw="$lines_wall" -v nc="$lines_cpu" -v fw="$far_wall" -v fwn="$far_wall_name" \
+    -v fc="$far_cpu" -v fcn="$far_cpu_name" -v pp="$pictures_passed" -v pn="$pictures_checked" 'BEGIN {
     printf "%-40s %7s %7s %7s  %s\n", "measure", "wall", "cpu", "target", "figures (wall; cpu)"
     row("Tyvok fps / glxgears fps", tf / pf, pc / tc, ">= 1",
         sprintf("%.1f / %.1f fps; %.2f / %.2f ms per frame", tf, pf, tc, pc))
@@ -125,8 +150,13 @@ awk -v tf="$tyvok_fps" -v pf="$peer_fps" -v tc="$tyvok_cpu" -v pc="$peer_cpu" \
         sprintf("%.2f / %.2f ms; %.2f / %.2f ms", tw, dw, tcpu, dc))
     row("help screen frame / default frame", hw / dw, hc / dc, "<= 1.5",
         sprintf("%.2f / %.2f ms; %.2f / %.2f ms", hw, dw, hc, dc))
+    row("lines frame / default frame", nw / dw, nc / dc, "<= 1.8",
+        sprintf("%.2f / %.2f ms; %.2f / %.2f ms", nw, dw, nc, dc))
+    row("farthest case / its own picture limit", fw, fc, "<= 1.1",
+        sprintf("%s; %s", fwn, fcn))
     row("start to first frame, Tyvok / glxgears", ts / ps, tsc / psc, "<= 1.2",
         sprintf("%.0f / %.0f ms; %.0f / %.0f ms", ts, ps, tsc, psc))
+    printf "limit pictures within the reference tolerance of the program'"'"'s: %d of %d\n", pp, pn
 }
 function row(name, wall, cpu, target, figures) {
     printf "%-40s %7.2f %7.2f %7s  %s\n", name, wall, cpu, target, figures
