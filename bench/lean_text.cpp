@@ -1,8 +1,8 @@
 // Bitmap-font text drawn as one array of quads under one state set-up: the benchmark's limit.
 #include "lean_text.h"
 
+#include "app/globals.h"
 #include "overlay/glyph_quad.h"
-#include "overlay/text_overlay.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>

@@ -1,14 +1,11 @@
 // A frame's picture limit: the same frame, state and triangles, drawn the leanest way.
 #include "picture_limit.h"
 
-#include "app/app_state.h"
 #include "app/frame.h"
-#include "app/settings.h"
+#include "app/globals.h"
 #include "controls/help_screen.h"
 #include "lean_gear.h"
 #include "lean_text.h"
-#include "overlay/text_overlay.h"
-#include "scene/gear_mesh.h"
 
 #include <GL/gl.h>
 #include <cstdio>
@@ -51,15 +48,15 @@ void prepareLimit() {
 }
 
 void drawLimitFrame() {
-    int programList = gearList;
-    bool clockOn = settings.clockOn != 0, helpVisible = app.helpVisible != 0;
-    gearList = static_cast<int>(leanList);
+    int programList = gear.list;
+    bool clockOn = settings.clockOn != 0, helpVisible = app.flags.helpVisible != 0;
+    gear.list = static_cast<int>(leanList);
     settings.clockOn = 0;
-    app.helpVisible = 0;
+    app.flags.helpVisible = 0;
     drawFrame();
-    gearList = programList;
+    gear.list = programList;
     settings.clockOn = clockOn;
-    app.helpVisible = helpVisible;
+    app.flags.helpVisible = helpVisible;
 
     // The overlay's lines come last: of what the frame draws after them, the title shows only
     // in the first ten seconds and the error line only after an error.
