@@ -1,4 +1,4 @@
-// The process-wide objects: the only place outside globals.cpp that names them.
+// The process-wide objects (defined in globals.cpp), for src/app, the tests and the benchmark.
 #pragma once
 
 #include "anim/oscillators.h"
