@@ -12,7 +12,7 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "teeth, the picture wrapped over the gears and its texture mode, lighting,"
     "line and point drawing, a manual camera and a hyperspace mode that leaves"
     "trails. A help screen lists the keys.")
-set(TYVOK_MAINTAINER "Tyvok maintainers <maintainers@users.noreply.c-seed-a1facd3b.example>"
+set(TYVOK_MAINTAINER "Tyvok maintainers <maintainers@tyvok.example>"
     CACHE STRING "The Debian package's maintainer")
 set(CPACK_PACKAGE_CONTACT ${TYVOK_MAINTAINER})
 
