@@ -9,15 +9,7 @@ other=${2:-}
 work=$(mktemp -d /tmp/tyvok-calls-XXXXXX)
 trap '"$root/tests/support/xvfb.sh" stop "$work/xvfb"' EXIT
 
-missing=()
-command -v apitrace >/dev/null || missing+=(apitrace)
-command -v Xvfb >/dev/null || missing+=(xvfb)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo=sudo
-    $sudo apt-get update
-    $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+"$root/tools/install-packages.sh" apitrace xvfb
 
 # Unpacks a revision into $work/$2; an empty revision is the working tree as it stands.
 checkout() {
@@ -50,6 +42,11 @@ record base
 record other
 
 calls=$(grep -c '^gl' "$work/base.calls" || true)
+# An empty stream (a driver that drew nothing) would compare equal to another empty one.
+if [ "$calls" -eq 0 ]; then
+    echo "no OpenGL calls recorded from the base (dumps in $work)"
+    exit 1
+fi
 if cmp -s "$work/base.calls" "$work/other.calls"; then
     echo "identical: $calls OpenGL calls (dumps in $work)"
 else
