@@ -83,8 +83,12 @@ escapeAndFinish() {
 
 # 1. The window fills the screen; a few commands, then Escape at about 3 s.
 if start; then
-    sleepUntil "$started" 1.0 # the window opens at 512 x 512 and then goes full screen
-    geometry=$(xdotool getwindowgeometry "$window")
+    # The window opens at 512 x 512 and then goes full screen.
+    for _ in $(seq 100); do
+        geometry=$(xdotool getwindowgeometry "$window")
+        [[ $geometry == *"Geometry: 1024x768"* ]] && break
+        sleep 0.1
+    done
     [[ $geometry == *"Geometry: 1024x768"* ]] || fail "the window is not the whole screen: $geometry"
     xdotool key question w l question v Up
     xdotool mousemove 470 360

@@ -31,7 +31,8 @@ void record() {
 }
 
 void onKey(unsigned char key, int x, int y) {
-    (key == escapeKey ? escapeMs : keyMs) = lastMs;
+    // Before the first frame the program's clock stands at its start, 0.
+    (key == escapeKey ? escapeMs : keyMs) = lastMs < 0 ? 0 : lastMs;
     record();
     programKeyboard(key, x, y);
 }
