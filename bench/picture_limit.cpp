@@ -13,12 +13,6 @@
 
 namespace {
 
-// Where the overlay puts its text; the picture check shows when these drift from the program.
-const short helpHeadingX = 20, helpLineX = 30;
-const float helpHeadingSize = 30, helpLineSize = 18;
-const short readoutFromRight = 120;
-const float readoutSize = 20;
-
 GLuint leanList = 0;
 int leanTesselation = 0;
 
@@ -27,8 +21,8 @@ void addOverlayLines(std::vector<TextLine>& lines, char (&readout)[messageCapaci
                      bool helpVisible) {
     if (clockOn) {
         std::snprintf(readout, sizeof readout, "%3d Frame/Sec", app.framesPerSecond);
-        lines.push_back({readout, static_cast<short>(app.windowWidth - readoutFromRight),
-                         static_cast<short>(textOverlay.messageY), readoutSize});
+        lines.push_back({readout, static_cast<short>(app.windowWidth - frameRateFromRight),
+                         static_cast<short>(textOverlay.messageY), messageSize});
     }
     if (helpVisible) {
         HelpLayout layout = computeHelpLayout(app.windowHeight);

@@ -35,8 +35,6 @@ const char* const helpLines[helpLineCount] = {
 namespace {
 
 const short lineStep = 17;
-const float headingSize = 30;
-const float lineSize = 18;
 const int linesBeforeGap = 9;
 
 } // namespace
@@ -57,7 +55,7 @@ HelpLayout computeHelpLayout(int windowHeight) {
 void drawHelpScreen(TextOverlay& text, int windowHeight) {
     HelpLayout layout = computeHelpLayout(windowHeight);
     UnstoredText unstored(text);
-    text.drawText("Tyvok", 20, layout.headingY, headingSize);
+    text.drawText("Tyvok", helpHeadingX, layout.headingY, helpHeadingSize);
     for (int line = 0; line < helpLineCount; ++line)
-        text.drawText(helpLines[line], 30, layout.lineY[line], lineSize);
+        text.drawText(helpLines[line], helpLineX, layout.lineY[line], helpLineSize);
 }

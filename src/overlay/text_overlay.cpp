@@ -11,7 +11,6 @@
 
 namespace {
 
-const float messageSize = 20;
 const double messageSeconds = 3;
 
 double secondsOn(const std::int64_t* clockMs) {
@@ -123,8 +122,8 @@ void TextOverlay::drawFrameRate(int fps, int windowWidth) {
     UnstoredText unstored(*this);
     char buffer[messageCapacity];
     std::snprintf(buffer, sizeof buffer, "%3d Frame/Sec", fps);
-    drawText(buffer, static_cast<short>(windowWidth - 120), static_cast<short>(messageY),
-             messageSize);
+    drawText(buffer, static_cast<short>(windowWidth - frameRateFromRight),
+             static_cast<short>(messageY), messageSize);
 }
 
 void TextOverlay::checkGlError(int windowWidth) {

@@ -4,6 +4,10 @@
 #include <cstdint>
 
 constexpr int messageCapacity = 80;
+// The glyph height of messages, the frame-rate readout and the error line.
+constexpr float messageSize = 20;
+// How far left of the window's right edge the frame-rate readout starts.
+constexpr int frameRateFromRight = 120;
 
 class TextOverlay {
   public:
