@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Records the OpenGL calls of the scripted run (tools/call_stream_driver.cpp) on two revisions
-# and compares them, pointer values aside. Usage: tools/compare-call-streams.sh BASE [OTHER]
-# where OTHER defaults to the working tree. Installs apitrace and Xvfb when they are missing.
+# Records the OpenGL calls of a scripted run of the real executable on two revisions and
+# compares them, pointer values aside. Usage: tools/compare-call-streams.sh BASE [OTHER]
+# where OTHER defaults to the working tree. A library of this folder's call-streams/ is preloaded
+# into the program: it gives GLUT a synthetic clock, keeps the callbacks the program registers,
+# and in place of GLUT's main loop drives them through a fixed script (call-streams/script.cpp).
+# Only gl... calls are compared: window-system calls (glX...) may differ between revisions.
+# Installs what the builds, apitrace and Xvfb need when it is missing.
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+tools=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$tools/.." && pwd)
 base=$1
 other=${2:-}
 work=$(mktemp -d /tmp/tyvok-calls-XXXXXX)
 trap '"$root/tests/support/xvfb.sh" stop "$work/xvfb"' EXIT
 
-"$root/tools/install-packages.sh" apitrace xvfb
+"$root/tools/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev apitrace xvfb
 
 # Unpacks a revision into $work/$2; an empty revision is the working tree as it stands.
 checkout() {
@@ -21,18 +26,26 @@ checkout() {
     fi
 }
 
-# Builds the program library of the tree in $work/$1, links the driver to it and records the run.
+# Builds the executable of the tree in $work/$1 and records the scripted run in its data folder.
+# apitrace puts its own wrapper in LD_PRELOAD; the script's library joins it in the program
+# alone, not in apitrace's own process.
 record() {
-    local tree=$work/$1
+    local tree=$work/$1 status=0
     cmake -S "$tree" -B "$tree/build" -DTYVOK_BENCHMARKS=OFF >/dev/null
-    cmake --build "$tree/build" --target tyvok_core -j"$(nproc)" >/dev/null
-    g++ -std=c++17 -O1 -I"$tree/src" "$root/tools/call_stream_driver.cpp" \
-        "$tree/build/libtyvok_core.a" -lglut -lGLU -lGL -lm -ldl -o "$tree/driver"
-    (cd "$tree/data" && apitrace trace --api gl -o "$work/$1.trace" "$tree/driver" >/dev/null 2>&1)
+    cmake --build "$tree/build" --target tyvok -j"$(nproc)" >/dev/null
+    (cd "$tree/data" && apitrace trace --api gl -o "$work/$1.trace" \
+        sh -c 'LD_PRELOAD="$LD_PRELOAD:$0" exec "$1"' "$work/scripted_run.so" "$tree/build/tyvok" \
+        >"$work/$1.log" 2>&1) || status=$?
+    if [ "$status" -ne 0 ]; then
+        grep -v '^apitrace: ' "$work/$1.log" >&2 || true
+        echo "the scripted run of the $1 revision failed (exit status $status; log in $work)" >&2
+        exit 1
+    fi
     apitrace dump --color=never "$work/$1.trace" |
-        sed -E '/^\/\/ process\.name/d; s/^[0-9]+ //; s/0x[0-9a-f]+/0x?/g; s/(draw|read) = [0-9]+/\1 = ?/g' >"$work/$1.calls"
+        sed -E 's/^[0-9]+ //; s/0x[0-9a-f]+/0x?/g' | grep -E '^gl' | grep -Ev '^glX' >"$work/$1.calls" || true
 }
 
+g++ -std=c++17 -O1 -shared -fPIC -o "$work/scripted_run.so" "$tools"/call-streams/*.cpp -lglut -ldl
 checkout "$base" base
 checkout "$other" other
 "$root/tests/support/xvfb.sh" start "$work/xvfb" >/dev/null
@@ -41,8 +54,8 @@ export DISPLAY
 record base
 record other
 
-calls=$(grep -c '^gl' "$work/base.calls" || true)
-# An empty stream (a driver that drew nothing) would compare equal to another empty one.
+calls=$(wc -l <"$work/base.calls")
+# An empty stream (a run that drew nothing) would compare equal to another empty one.
 if [ "$calls" -eq 0 ]; then
     echo "no OpenGL calls recorded from the base (dumps in $work)"
     exit 1
