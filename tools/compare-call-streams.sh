@@ -63,7 +63,10 @@ fi
 if cmp -s "$work/base.calls" "$work/other.calls"; then
     echo "identical: $calls OpenGL calls (dumps in $work)"
 else
-    diff "$work/base.calls" "$work/other.calls" | head -40
-    echo "DIFFERENT: $calls calls in the base's stream (dumps in $work)"
+    # The whole difference goes to a file: a pipe into head would end diff early, and with it
+    # the script, before the verdict.
+    diff "$work/base.calls" "$work/other.calls" >"$work/calls.diff" || true
+    head -40 "$work/calls.diff"
+    echo "DIFFERENT: $calls calls in the base's stream (dumps and calls.diff in $work)"
     exit 1
 fi
