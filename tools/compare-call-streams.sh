@@ -32,8 +32,12 @@ checkout() {
 # alone, not in apitrace's own process.
 record() {
     local tree=$work/$1 status=0
-    cmake -S "$tree" -B "$tree/build" -DTYVOK_BENCHMARKS=OFF >/dev/null
-    cmake --build "$tree/build" --target tyvok -j"$(nproc)" >/dev/null
+    if ! { cmake -S "$tree" -B "$tree/build" -DTYVOK_BENCHMARKS=OFF &&
+        cmake --build "$tree/build" --target tyvok -j"$(nproc)"; } >"$work/$1-build.log" 2>&1; then
+        tail -30 "$work/$1-build.log" >&2
+        echo "the $1 revision did not build (log in $work)" >&2
+        exit 1
+    fi
     (cd "$tree/data" && apitrace trace --api gl -o "$work/$1.trace" \
         sh -c 'LD_PRELOAD="$LD_PRELOAD:$0" exec "$1"' "$work/scripted_run.so" "$tree/build/tyvok" \
         >"$work/$1.log" 2>&1) || status=$?
