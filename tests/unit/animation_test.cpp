@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <tuple>
+#include <vector>
 
 static SimSettings speeds(float rotate, float movement, float main, float light) {
     SimSettings s;
@@ -44,6 +45,32 @@ TEST(Oscillators, EachSlotAdvancesByItsOwnSpeedSetting) {
         EXPECT_DOUBLE_EQ(bank.oscPhase[slot], row[1] * rate * 0.01f * row[2]) << "slot " << slot;
     }
     EXPECT_EQ(bank.oscPhase[61], 0) << "a slot beyond the count moved";
+}
+
+// Start-up adds its seed base, so runs whose clocks read alike still start apart; the reseeds
+// while running come from the clock alone, so such runs then draw alike.
+TEST(RandomSeed, StartUpAddsTheBaseAndLaterReseedsFollowTheClockAlone) {
+    auto startPhases = [](unsigned base) {
+        seedRandomAtStart(base, 0);
+        OscillatorBank bank{};
+        initOscillators(bank, oscSlotsInUse);
+        return std::vector<double>(bank.oscPhase, bank.oscPhase + oscSlotsInUse);
+    };
+    auto drawsAfterReseed = [] {
+        seedRandomFromClock(123456);
+        std::vector<double> draws;
+        for (int i = 0; i < 20; ++i)
+            draws.push_back(randUnit(1.0));
+        return draws;
+    };
+    const std::vector<double> a = startPhases(0x5eed1), a2 = startPhases(0x5eed1),
+                              b = startPhases(0x5eed2);
+    EXPECT_EQ(a, a2);
+    EXPECT_NE(a, b);
+    startPhases(0x5eed1);
+    const std::vector<double> afterA = drawsAfterReseed();
+    startPhases(0x5eed2);
+    EXPECT_EQ(drawsAfterReseed(), afterA);
 }
 
 TEST(CameraPath, EasesAlongALegTurnsDropsWholeLegsAndHoldsWhilePaused) {
