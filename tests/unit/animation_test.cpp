@@ -4,6 +4,7 @@
 #include "anim/random.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <tuple>
 #include <vector>
@@ -45,6 +46,33 @@ TEST(Oscillators, EachSlotAdvancesByItsOwnSpeedSetting) {
         EXPECT_DOUBLE_EQ(bank.oscPhase[slot], row[1] * rate * 0.01f * row[2]) << "slot " << slot;
     }
     EXPECT_EQ(bank.oscPhase[61], 0) << "a slot beyond the count moved";
+}
+
+// An hour of frames at 0.1 s: the drift's toggles, new targets and their signs come at the
+// chances the drift is meant to have, within five standard deviations of the binomial.
+TEST(Oscillators, DriftTogglesAndRetargetsAtItsChances) {
+    OscillatorBank bank{};
+    seedRandom(31337);
+    initOscillators(bank, oscSlotsInUse);
+    const float dt = 0.1f;
+    const int slotFrames = 36000 * oscSlotsInUse;
+    int toggles = 0, newTargets = 0, positive = 0;
+    for (int n = 0; n < slotFrames; n += oscSlotsInUse) {
+        const OscillatorBank before = bank;
+        updateOscillators(bank, oscSlotsInUse, dt, speeds(1, 1, 1, 1), 0);
+        for (int i = 0; i < oscSlotsInUse; ++i) {
+            toggles += bank.oscActive[i] != before.oscActive[i];
+            newTargets += bank.oscTarget[i] != before.oscTarget[i];
+            positive += bank.oscTarget[i] != before.oscTarget[i] && bank.oscTarget[i] > 0;
+        }
+    }
+    auto withinFiveSigma = [](int count, int trials, double chance) {
+        const double mean = trials * chance, sigma = std::sqrt(mean * (1 - chance));
+        return std::abs(count - mean) <= 5 * sigma;
+    };
+    EXPECT_PRED3(withinFiveSigma, toggles, slotFrames, 0.2 * dt);
+    EXPECT_PRED3(withinFiveSigma, newTargets, slotFrames, 0.1 * dt);
+    EXPECT_PRED3(withinFiveSigma, positive, newTargets, 0.45);
 }
 
 // Start-up adds its seed base, so runs whose clocks read alike still start apart; the reseeds
