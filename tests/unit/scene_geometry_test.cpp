@@ -1,6 +1,5 @@
-// The scene's geometry: the letterboxed projection, the gear's teeth and their meshing turn.
+// The scene's geometry: the letterboxed projection and the gears' meshing turn.
 #include "scene/gear_cluster.h"
-#include "scene/gear_mesh.h"
 #include "scene/projection.h"
 
 #include <cmath>
@@ -34,13 +33,6 @@ TEST(Projection, LetterboxTableAndANarrowViewInAShortWindow) {
     ProjectionParams p = computeProjection(800, 600, 6, 20, -2.5f);
     EXPECT_EQ(std::make_tuple(p.viewportY, p.viewportHeight, p.zFar),
               std::make_tuple(180, 240, 11.5));
-}
-
-// The tooth profile shapes the reference frame's gears; here the counts at other tessellations.
-TEST(GearMesh, TwoTeethPerTesselationStepAndTenSubStepsPerTooth) {
-    for (int t : {1, 5, 20}) // four vertices per sub-step, ten sub-steps per tooth
-        EXPECT_EQ(std::make_pair(computeGearMesh(t).teeth, computeGearMesh(t).strips[2].size()),
-                  std::make_pair(2 * t, 80ul * t));
 }
 
 // Diagonal gears turn by half a tooth in whole degrees, so that their teeth mesh.
