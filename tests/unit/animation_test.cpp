@@ -4,7 +4,9 @@
 #include "anim/random.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <tuple>
 #include <vector>
 
@@ -31,34 +33,31 @@ TEST(Oscillators, PauseFreezesExactlySlotsZeroToNine) {
     }
 }
 
-// Which speed setting moves which consumer: each run differs from the base run in one setting.
+// Which speed setting moves which consumer: each run changes one setting from the base run.
 TEST(Oscillators, RotateSpeedTurnsTheStarsMainSpeedTheGearsAndTheOthersNothing) {
-    const int stars[] = {oscStarsTurnY, oscStarsTurnX, oscStarsTurnZ},
-              gears[] = {oscClusterYaw, oscClusterPitch, oscGearSpin, oscGearRed,
-                         oscGearGreen,  oscGearBlue,     oscTitleX,   oscTitleY};
-    auto run = [](const SimSettings& s) {
+    auto phases = [](const SimSettings& s) {
         OscillatorBank bank{};
         seedRandom(77);
         initOscillators(bank, oscSlotsInUse);
         for (int frame = 0; frame < 100; ++frame)
             updateOscillators(bank, oscSlotsInUse, 0.02f, s, 0);
-        return bank;
+        const double* p = bank.oscPhase; // the stars' three turns; the gears' and title's slots
+        return std::pair(std::vector(p + oscStarsTurnY, p + oscStarsTurnZ + 1),
+                         std::vector(p + oscClusterYaw, p + oscTitleY + 1));
     };
-    const OscillatorBank base = run(speeds(1, 1, 1, 1));
-    auto moved = [&base](const OscillatorBank& b, const int* slot, int n) {
-        int count = 0;
-        for (int i = 0; i < n; ++i)
-            count += b.oscPhase[slot[i]] != base.oscPhase[slot[i]];
-        return count;
+    auto moved = [](const std::vector<double>& a, const std::vector<double>& b) {
+        return std::inner_product(a.begin(), a.end(), b.begin(), 0, std::plus<>(),
+                                  std::not_equal_to<>());
     };
-    // rotate, movement, main, light speed; star consumers moved, gear consumers moved
-    const int expected[][6] = {
-        {3, 1, 1, 1, 3, 0}, {1, 3, 1, 1, 0, 0}, {1, 1, 3, 1, 0, 8}, {1, 1, 1, 3, 0, 0}};
-    for (const auto& e : expected) {
-        const OscillatorBank b = run(speeds(float(e[0]), float(e[1]), float(e[2]), float(e[3])));
-        EXPECT_EQ(std::make_pair(moved(b, stars, 3), moved(b, gears, 8)),
-                  std::make_pair(e[4], e[5]))
-            << "speeds " << e[0] << e[1] << e[2] << e[3];
+    const auto base = phases(speeds(1, 1, 1, 1));
+    // rotate, movement, main, light speed; star and gear slots moved
+    const int runs[][6] = {
+        {3, 1, 1, 1, 3, 0}, {1, 3, 1, 1, 0, 0}, {1, 1, 3, 1, 0, 9}, {1, 1, 1, 3, 0, 0}};
+    for (const auto& r : runs) {
+        const auto p = phases(speeds(float(r[0]), float(r[1]), float(r[2]), float(r[3])));
+        EXPECT_EQ(std::pair(moved(p.first, base.first), moved(p.second, base.second)),
+                  std::pair(r[4], r[5]))
+            << "speeds " << r[0] << r[1] << r[2] << r[3];
     }
 }
 
@@ -69,50 +68,40 @@ TEST(Oscillators, DriftTogglesAndRetargetsAtItsChances) {
     seedRandom(31337);
     initOscillators(bank, oscSlotsInUse);
     const float dt = 0.1f;
-    const int slotFrames = 36000 * oscSlotsInUse;
+    const int frames = 36000, trials = frames * oscSlotsInUse;
     int toggles = 0, newTargets = 0, positive = 0;
-    for (int n = 0; n < slotFrames; n += oscSlotsInUse) {
-        const OscillatorBank before = bank;
+    for (int frame = 0; frame < frames; ++frame) {
+        const OscillatorBank was = bank;
         updateOscillators(bank, oscSlotsInUse, dt, speeds(1, 1, 1, 1), 0);
         for (int i = 0; i < oscSlotsInUse; ++i) {
-            toggles += bank.oscActive[i] != before.oscActive[i];
-            newTargets += bank.oscTarget[i] != before.oscTarget[i];
-            positive += bank.oscTarget[i] != before.oscTarget[i] && bank.oscTarget[i] > 0;
+            const bool retargeted = bank.oscTarget[i] != was.oscTarget[i];
+            toggles += bank.oscActive[i] != was.oscActive[i];
+            newTargets += retargeted, positive += retargeted && bank.oscTarget[i] > 0;
         }
     }
-    auto withinFiveSigma = [](int count, int trials, double chance) {
-        const double mean = trials * chance, sigma = std::sqrt(mean * (1 - chance));
-        return std::abs(count - mean) <= 5 * sigma;
+    auto withinFiveSigma = [](int count, int n, double p) {
+        return std::abs(count - n * p) <= 5 * std::sqrt(n * p * (1 - p));
     };
-    EXPECT_PRED3(withinFiveSigma, toggles, slotFrames, 0.2 * dt);
-    EXPECT_PRED3(withinFiveSigma, newTargets, slotFrames, 0.1 * dt);
+    EXPECT_PRED3(withinFiveSigma, toggles, trials, 0.2 * dt);
+    EXPECT_PRED3(withinFiveSigma, newTargets, trials, 0.1 * dt);
     EXPECT_PRED3(withinFiveSigma, positive, newTargets, 0.45);
 }
 
-// Start-up adds its seed base, so runs whose clocks read alike still start apart; the reseeds
-// while running come from the clock alone, so such runs then draw alike.
+// Start-up adds its seed base, so runs whose clocks read alike still start apart; a frame's
+// reseed or the r key seeds from the clock alone, so such runs then draw alike.
 TEST(RandomSeed, StartUpAddsTheBaseAndLaterReseedsFollowTheClockAlone) {
-    auto startPhases = [](unsigned base) {
+    auto startThenReseed = [](unsigned base) {
         seedRandomAtStart(base, 0);
         OscillatorBank bank{};
         initOscillators(bank, oscSlotsInUse);
-        return std::vector<double>(bank.oscPhase, bank.oscPhase + oscSlotsInUse);
-    };
-    auto drawsAfterReseed = [] {
         seedRandomFromClock(123456);
-        std::vector<double> draws;
-        for (int i = 0; i < 20; ++i)
-            draws.push_back(randUnit(1.0));
-        return draws;
+        return std::pair(std::vector(bank.oscPhase, bank.oscPhase + oscSlotsInUse),
+                         std::vector{randUnit(1), randUnit(1), randUnit(1), randUnit(1)});
     };
-    const std::vector<double> a = startPhases(0x5eed1), a2 = startPhases(0x5eed1),
-                              b = startPhases(0x5eed2);
-    EXPECT_EQ(a, a2);
-    EXPECT_NE(a, b);
-    startPhases(0x5eed1);
-    const std::vector<double> afterA = drawsAfterReseed();
-    startPhases(0x5eed2);
-    EXPECT_EQ(drawsAfterReseed(), afterA);
+    const auto a = startThenReseed(0x5eed1), b = startThenReseed(0x5eed2);
+    EXPECT_EQ(startThenReseed(0x5eed1), a);
+    EXPECT_NE(a.first, b.first);
+    EXPECT_EQ(a.second, b.second);
 }
 
 TEST(CameraPath, EasesAlongALegTurnsDropsWholeLegsAndHoldsWhilePaused) {
