@@ -7,8 +7,6 @@ namespace {
 std::uint32_t randomState = 1;
 }
 
-unsigned clockSeedBase = 0;
-
 void seedRandom(unsigned seed) {
     randomState = seed;
 }
@@ -23,5 +21,9 @@ double randUnit(double x) {
 }
 
 void seedRandomFromClock(std::int64_t nowMs) {
-    seedRandom(clockSeedBase + static_cast<std::uint32_t>(nowMs));
+    seedRandom(static_cast<std::uint32_t>(nowMs));
+}
+
+void seedRandomAtStart(unsigned seedBase, std::int64_t nowMs) {
+    seedRandom(seedBase + static_cast<std::uint32_t>(nowMs));
 }

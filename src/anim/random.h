@@ -12,7 +12,9 @@ int nextRandom();
 // Uniform on [0, x): one value of the sequence divided by 32768, times x.
 double randUnit(double x);
 
-// Seeds from the clock: the start-up clock reading plus the low 32 bits of `nowMs`. Tests set
-// the base to 0 so that a run is a function of the millisecond clock alone.
+// Seeds from the low 32 bits of the clock, as each frame's occasional reseed and the reset do.
 void seedRandomFromClock(std::int64_t nowMs);
-extern unsigned clockSeedBase;
+
+// Seeds at start-up, when the clock reads the same in every run: `seedBase` (a reading of
+// another clock, or 0 for a run that depends on the millisecond clock alone) keeps runs apart.
+void seedRandomAtStart(unsigned seedBase, std::int64_t nowMs);

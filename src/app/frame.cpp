@@ -63,6 +63,19 @@ void advanceClock() {
     app.prevSec = app.nowSec;
 }
 
+void countFrameRate(AppState& state) {
+    state.framesThisSecond += 1;
+    if (state.nowSec < state.nextFpsSecond) return;
+    // After a stall the next count closes a whole second after this one, not on each of the
+    // frames that follow until the count has caught up with the clock.
+    if (state.nowSec >= state.nextFpsSecond + 1.0)
+        state.nextFpsSecond = std::floor(state.nowSec) + 1.0;
+    else
+        state.nextFpsSecond += 1.0;
+    state.framesPerSecond = state.framesThisSecond;
+    state.framesThisSecond = 0;
+}
+
 float quitFadeLevel(double nowSec, int quitTime) {
     return static_cast<float>(1 - (nowSec - quitTime) / quitFadeSeconds);
 }
@@ -88,12 +101,7 @@ void drawFrame() {
     advanceClock();
     updateOscillators(oscBank, oscSlotsInUse, app.frameDelta, settings, app.flags.paused);
 
-    app.framesThisSecond += 1;
-    if (app.nowSec >= app.nextFpsSecond) {
-        app.nextFpsSecond += 1.0;
-        app.framesPerSecond = app.framesThisSecond;
-        app.framesThisSecond = 0;
-    }
+    countFrameRate(app);
     // The fade-in follows the clock, in single precision, until 3 s; the first frame at or
     // after 3 s brings full level even when a stall skipped the last steps.
     if (app.nowSec < fadeInSeconds)

@@ -1,6 +1,8 @@
 // The body of every frame: clock, oscillators, fades, and every drawing step in order.
 #pragma once
 
+#include "app/app_state.h"
+
 // Draws one frame at the time in app.nowMs; does not swap. Ends the process when the quit
 // fade-out is complete.
 void drawFrame();
@@ -14,8 +16,12 @@ extern int (*readElapsedMs)();
 // drawFrame.
 void readClock();
 
-// The clock steps of a frame: seconds, the capped frame time and the frame-rate count.
+// The clock steps of a frame: seconds and the capped frame time.
 void advanceClock();
+
+// Counts this frame and, once state.nowSec reaches state.nextFpsSecond, closes the count into
+// framesPerSecond, the frame-rate readout's number.
+void countFrameRate(AppState& state);
 
 // The quit fade for the current time; below 0.1 the program ends.
 float quitFadeLevel(double nowSec, int quitTime);

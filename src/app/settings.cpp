@@ -1,13 +1,11 @@
 // The reset of every user setting, the fade, the pause and the camera pose.
 #include "app/settings.h"
 
-#include "anim/random.h"
 #include "app/globals.h"
 
 #include <GL/gl.h>
 
 void resetSettings() {
-    seedRandomFromClock(app.nowMs);
     glClearColor(0, 0, 0, 1);
     app.flags.quitTime = 0;
     app.flags.quitting = 0;

@@ -17,6 +17,9 @@
 
 namespace {
 
+// Offsets the start-up seeds, which would otherwise be the same in every run.
+unsigned startSeedBase = 0;
+
 void setFixedState() {
     glEnable(GL_COLOR_MATERIAL);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
@@ -45,6 +48,7 @@ unsigned steadyClockSeed() {
 }
 
 bool initScene() {
+    seedRandomAtStart(startSeedBase, app.nowMs);
     resetSettings();
     glClearColor(0, 0, 0, 1);
     setupProjection(settings, app.windowWidth, app.windowHeight);
@@ -68,8 +72,8 @@ void startTyvok(int* argc, char** argv, unsigned seedBase) {
     app.nowMs = 0;
     app.lastElapsedMs = 0;
     textOverlay.clockMs = &app.nowMs;
-    clockSeedBase = seedBase;
-    seedRandomFromClock(app.nowMs);
+    startSeedBase = seedBase;
+    seedRandomAtStart(startSeedBase, app.nowMs);
 
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);

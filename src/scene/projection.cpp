@@ -3,13 +3,20 @@
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <algorithm>
+#include <cmath>
 
 namespace {
 
-// The narrowest view handed to gluPerspective: the letterbox narrowing can take the field of
-// view to zero (which GLU ignores) or below (which turns the picture upside down).
-constexpr double narrowestFovy = 1.0;
+// The vertical view: the field of view narrowed by 29/6 degrees per letterbox step. Where that
+// leaves nothing (zero, which GLU ignores) or less (which turns the picture upside down), the
+// view keeps the narrowest value that a whole field of view gives at this letterbox, so the
+// picture stops narrowing instead.
+double narrowedFovy(int fovDegrees, int letterbox) {
+    const double narrowing = letterbox / 6.0 * 29;
+    const double fovy = fovDegrees - narrowing;
+    if (fovy > 0) return fovy;
+    return std::floor(narrowing) + 1 - narrowing;
+}
 
 } // namespace
 
@@ -23,7 +30,7 @@ ProjectionParams computeProjection(int windowWidth, int windowHeight, int letter
     p.viewportY = p.bar;
     p.viewportWidth = windowWidth;
     p.viewportHeight = p.top - p.bar;
-    p.fovy = std::max(fovDegrees - letterbox / 6.0 * 29, narrowestFovy);
+    p.fovy = narrowedFovy(fovDegrees, letterbox);
     p.aspect = static_cast<double>(windowWidth) / (p.top - p.bar);
     p.zNear = 0.02;
     p.zFar = cameraZ + 14.0;

@@ -3,9 +3,11 @@
 #include "anim/oscillators.h"
 #include "anim/random.h"
 
-#include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <string>
 #include <tuple>
+#include <vector>
 
 static SimSettings speeds(float rotate, float movement, float main, float light) {
     SimSettings s;
@@ -30,20 +32,70 @@ TEST(Oscillators, PauseFreezesExactlySlotsZeroToNine) {
     }
 }
 
-TEST(Oscillators, EachSlotAdvancesByItsOwnSpeedSetting) {
+// Which speed setting moves which consumer: each run changes one setting from the base run.
+// Shown for the stars' three turns, then the gears' turns, spin, colours and title (10 to 18).
+TEST(Oscillators, RotateSpeedTurnsTheStarsMainSpeedTheGearsAndTheOthersNothing) {
+    auto moved = [](const SimSettings& changed) {
+        OscillatorBank bank[2]{};
+        for (int run = 0; run < 2; ++run) {
+            seedRandom(77);
+            initOscillators(bank[run], oscSlotsInUse);
+            for (int frame = 0; frame < 100; ++frame)
+                updateOscillators(bank[run], oscSlotsInUse, 0.02f,
+                                  run ? changed : speeds(1, 1, 1, 1), 0);
+        }
+        std::string shown;
+        for (int slot : {1, 2, 3, 0, 10, 11, 12, 13, 14, 15, 16, 17, 18})
+            shown += !slot ? ' ' : bank[0].oscPhase[slot] != bank[1].oscPhase[slot] ? 'x' : '.';
+        return shown;
+    };
+    EXPECT_EQ(moved(speeds(3, 1, 1, 1)), "xxx .........");
+    EXPECT_EQ(moved(speeds(1, 3, 1, 1)), "... .........");
+    EXPECT_EQ(moved(speeds(1, 1, 3, 1)), "... xxxxxxxxx");
+    EXPECT_EQ(moved(speeds(1, 1, 1, 3)), "... .........");
+}
+
+// An hour of frames at 0.1 s: the drift's toggles, new targets and their signs come at the
+// chances the drift is meant to have, within five standard deviations of the binomial.
+TEST(Oscillators, DriftTogglesAndRetargetsAtItsChances) {
     OscillatorBank bank{};
-    std::fill_n(bank.oscRate, 61, 0.03); // the phase takes the rate after this frame's step
-    std::fill_n(bank.oscTarget, 61, 0.04);
-    updateOscillators(bank, 61, 0.01f, speeds(2, 3, 5, 7), 0);
-    // slot, its speed setting, the degrees-per-radian factor of the star-turning slots
-    const double table[][3] = {{0, 5, 1}, {2, 2, 57.3}, {3, 2, 57.3}, {4, 3, 1}, {6, 3, 1},
-                               {7, 5, 1}, {49, 5, 1},   {50, 7, 1},   {60, 7, 1}};
-    for (const auto& row : table) {
-        int slot = int(row[0]);
-        double rate = slot == 0 ? 1 : bank.oscRate[slot];
-        EXPECT_DOUBLE_EQ(bank.oscPhase[slot], row[1] * rate * 0.01f * row[2]) << "slot " << slot;
+    seedRandom(31337);
+    initOscillators(bank, oscSlotsInUse);
+    const float dt = 0.1f;
+    const int frames = 36000, trials = frames * oscSlotsInUse;
+    int toggles = 0, newTargets = 0, positive = 0;
+    for (int frame = 0; frame < frames; ++frame) {
+        const OscillatorBank was = bank;
+        updateOscillators(bank, oscSlotsInUse, dt, speeds(1, 1, 1, 1), 0);
+        for (int i = 0; i < oscSlotsInUse; ++i) {
+            const bool retargeted = bank.oscTarget[i] != was.oscTarget[i];
+            toggles += bank.oscActive[i] != was.oscActive[i];
+            newTargets += retargeted, positive += retargeted && bank.oscTarget[i] > 0;
+        }
     }
-    EXPECT_EQ(bank.oscPhase[61], 0) << "a slot beyond the count moved";
+    auto withinFiveSigma = [](int count, int n, double p) {
+        return std::abs(count - n * p) <= 5 * std::sqrt(n * p * (1 - p));
+    };
+    EXPECT_PRED3(withinFiveSigma, toggles, trials, 0.2 * dt);
+    EXPECT_PRED3(withinFiveSigma, newTargets, trials, 0.1 * dt);
+    EXPECT_PRED3(withinFiveSigma, positive, newTargets, 0.45);
+}
+
+// Start-up adds its seed base, so runs whose clocks read alike still start apart; a frame's
+// reseed or the r key seeds from the clock alone, so such runs then draw alike.
+TEST(RandomSeed, StartUpAddsTheBaseAndLaterReseedsFollowTheClockAlone) {
+    auto startThenReseed = [](unsigned base) {
+        seedRandomAtStart(base, 0);
+        OscillatorBank bank{};
+        initOscillators(bank, oscSlotsInUse);
+        seedRandomFromClock(123456);
+        return std::pair(std::vector(bank.oscPhase, bank.oscPhase + oscSlotsInUse),
+                         std::vector{randUnit(1), randUnit(1), randUnit(1), randUnit(1)});
+    };
+    const auto a = startThenReseed(0x5eed1), b = startThenReseed(0x5eed2);
+    EXPECT_EQ(startThenReseed(0x5eed1), a);
+    EXPECT_NE(a.first, b.first);
+    EXPECT_EQ(a.second, b.second);
 }
 
 TEST(CameraPath, EasesAlongALegTurnsDropsWholeLegsAndHoldsWhilePaused) {

@@ -1,6 +1,5 @@
-// The scene's geometry: the letterboxed projection, the gear's teeth and their meshing turn.
+// The scene's geometry: the letterboxed projection and the gears' meshing turn.
 #include "scene/gear_cluster.h"
-#include "scene/gear_mesh.h"
 #include "scene/projection.h"
 
 #include <cmath>
@@ -21,20 +20,19 @@ TEST(Projection, LetterboxTableAndANarrowViewInAShortWindow) {
         EXPECT_EQ(std::make_tuple(p.aspect, p.zNear, p.zFar),
                   std::make_tuple(1024.0 / height[i], 0.02, 15.5));
     }
-    // The view narrowed to nothing or beyond keeps one degree; just above that it is as computed.
-    for (auto [fov, narrowed] : {std::pair{20, 1.0}, {29, 1.0}, {30, 1.0}, {31, 2.0}}) {
-        ProjectionParams p = computeProjection(800, 600, 6, fov, -2.5f);
-        EXPECT_EQ(std::make_tuple(p.viewportY, p.viewportHeight, p.zFar),
-                  std::make_tuple(180, 240, 11.5));
-        EXPECT_NEAR(p.fovy, narrowed, 1e-12) << "field of view " << fov;
+    // Up to the narrowest whole field of view at each letterbox the view stays at the value
+    // that one gives; above it the view is as computed.
+    const double narrow[][3] = {
+        {1, 1, 1 / 6.0}, {1, 5, 1 / 6.0}, {1, 6, 7 / 6.0}, {2, 10, 1 / 3.0}, {3, 1, 0.5},
+        {3, 14, 0.5},    {3, 15, 0.5},    {3, 16, 1.5},    {4, 20, 2 / 3.0}, {5, 25, 5 / 6.0},
+        {6, 1, 1},       {6, 20, 1},      {6, 29, 1},      {6, 30, 1},       {6, 31, 2}};
+    for (const auto& n : narrow) {
+        ProjectionParams p = computeProjection(800, 600, int(n[0]), int(n[1]), -2.5f);
+        EXPECT_NEAR(p.fovy, n[2], 1e-12) << "letterbox " << n[0] << ", field of view " << n[1];
     }
-}
-
-// The tooth profile shapes the reference frame's gears; here the counts at other tessellations.
-TEST(GearMesh, TwoTeethPerTesselationStepAndTenSubStepsPerTooth) {
-    for (int t : {1, 5, 20}) // four vertices per sub-step, ten sub-steps per tooth
-        EXPECT_EQ(std::make_pair(computeGearMesh(t).teeth, computeGearMesh(t).strips[2].size()),
-                  std::make_pair(2 * t, 80ul * t));
+    ProjectionParams p = computeProjection(800, 600, 6, 20, -2.5f);
+    EXPECT_EQ(std::make_tuple(p.viewportY, p.viewportHeight, p.zFar),
+              std::make_tuple(180, 240, 11.5));
 }
 
 // Diagonal gears turn by half a tooth in whole degrees, so that their teeth mesh.
