@@ -42,9 +42,7 @@ while IFS='|' read -r arguments message; do
 done <<'CASES'
 --foo|unknown option '--foo'
 --window --window-id 0x400001|'--window' cannot be combined with '--window-id'
--root --window|'--window' cannot be combined with '-root'
 --max-fps=fast|invalid value 'fast' for '--max-fps'
---max-fps|option '--max-fps' needs a value N
 stray|unexpected argument 'stray'
 CASES
 prefix=(env XSCREENSAVER_WINDOW=window)
