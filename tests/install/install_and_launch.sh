@@ -129,4 +129,5 @@ mv "$prefix/share/tyvok" "$work/images"
 status=$?
 [ "$status" -eq 1 ] || fail "launcher exit status $status without images"
 grep -q "cannot find the images" "$work/missing.log" || fail "launcher gave no reason"
-echo "installed, relocated, launched from / through XScreenSaver's link, glyphs drawn, Escape exit status 0"
+echo "installed, relocated, launched from / through XScreenSaver's link, glyphs drawn," \
+    "Escape exit status 0"

@@ -39,8 +39,8 @@ for library in 'libglut3.12 (>=' libopengl0 libglu1-mesa 'libstdc++6 (>='; do
 done
 
 # Mode and path of each entry (and a link's target).
-dpkg-deb -c "$deb" | awk '{entry = $1; for (i = 6; i <= NF; ++i) entry = entry " " $i; print entry}' \
-    >"$work/files"
+dpkg-deb -c "$deb" |
+    awk '{entry = $1; for (i = 6; i <= NF; ++i) entry = entry " " $i; print entry}' >"$work/files"
 for entry in '-rwxr-xr-x ./usr/bin/tyvok' '-rwxr-xr-x ./usr/libexec/tyvok/tyvok' \
     'lrwxrwxrwx ./usr/libexec/xscreensaver/tyvok -> ../../bin/tyvok' \
     '-rw-r--r-- ./usr/share/tyvok/font.bmp' '-rw-r--r-- ./usr/share/tyvok/monacolor128.bmp' \
