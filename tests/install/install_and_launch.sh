@@ -39,8 +39,8 @@ grep -q 'Expat' "$prefix/share/doc/tyvok/copyright" || fail "no licence in the c
 gzip -t "$prefix/share/doc/tyvok/changelog.gz" || fail "no packed changelog"
 
 # XScreenSaver's settings: the command's and the slider's arguments, at both ends of the slider,
-# are options the program accepts: without a display it then stops at opening it, with status 1
-# and not with a usage error or the launcher's complaint (both "tyvok: ...").
+# are options the program accepts: without a display it then stops at opening it, with status 1,
+# not with a usage error (status 2) or the launcher's complaint about its images.
 config=$prefix/share/xscreensaver/config/tyvok.xml
 grep -q '^<screensaver name="tyvok" _label="Tyvok">$' "$config" || fail "settings' name and label"
 rootArgument=$(sed -n 's/^ *<command arg="\([^"]*\)".*/\1/p' "$config")
@@ -53,7 +53,7 @@ for rate in "$low" "$high"; do
     env -u DISPLAY XSCREENSAVER_WINDOW=0x400007 "$hack" "$rootArgument" "$slider" "$rate" \
         >"$work/hack.log" 2>&1
     status=$?
-    [ "$status" -eq 1 ] && ! grep -q '^tyvok:' "$work/hack.log" ||
+    [ "$status" -eq 1 ] && ! grep -q 'cannot find the images' "$work/hack.log" ||
         fail "hack's options: $status $(cat "$work/hack.log")"
 done
 grep -q '</_description>' "$config" || fail "settings lack a description"
