@@ -6,11 +6,15 @@
 #include "app/startup.h"
 
 #include <GL/freeglut.h>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <unistd.h>
+// After GoogleTest, whose names Xlib's macros would replace.
+#include <GL/glx.h>
+#include <X11/extensions/Xfixes.h>
 
 // Without this a test that ends the process early would pass with status 0.
 static void failOnExitDuringTest() {
@@ -19,11 +23,11 @@ static void failOnExitDuringTest() {
     std::_Exit(1);
 }
 
-void startTestProgram(bool syntheticClockOnly) {
+void startTestProgram(bool syntheticClockOnly, const char* imageFolder) {
     std::atexit(failOnExitDuringTest);
     std::string display;
     if (std::ifstream(TYVOK_DISPLAY_FILE) >> display) setenv("DISPLAY", display.c_str(), 1);
-    if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir");
+    if (chdir(imageFolder ? imageFolder : TYVOK_DATA_DIR) != 0) std::perror("chdir");
     static char name[] = "tyvok_window_tests";
     static char* argv[] = {name, nullptr};
     static int argc = 1;
@@ -31,15 +35,22 @@ void startTestProgram(bool syntheticClockOnly) {
     if (syntheticClockOnly) glutDisplayFunc([] {});
     // The window first reports its initial size, then the full screen's.
     const int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
-    pumpEventsUntil([&] { return app.windowWidth * app.windowHeight == screen; });
+    if (!pumpEventsUntil([&] { return app.windowWidth * app.windowHeight == screen; }))
+        ADD_FAILURE() << "the window did not fill the screen within " << waitDeadlineSeconds
+                      << " s";
     for (int i = 0; i < 20; ++i)
         glutMainLoopEvent();
     glutSwapBuffers(); // the renderer takes up a new window size at a swap
 }
 
-void pumpEventsUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 400 && !done(); ++i)
+bool pumpEventsUntil(const std::function<bool()>& done) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(waitDeadlineSeconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
         glutMainLoopEvent(), usleep(5000);
+    }
+    return true;
 }
 
 void renderFrameAt(int ms) {
@@ -55,4 +66,25 @@ Picture readPicture() {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
     return p;
+}
+
+int visibleCursorPixels() {
+    // What the program asked of the X server has reached it once its own connection is synced.
+    XSync(glXGetCurrentDisplay(), False);
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return ADD_FAILURE() << "cannot open the display", -1;
+    const Window window = glXGetCurrentDrawable();
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    XWarpPointer(display, None, window, 0, 0, 0, 0, attributes.width / 2, attributes.height / 2);
+    XSync(display, False);
+    int opaque = -1;
+    if (XFixesCursorImage* image = XFixesGetCursorImage(display)) {
+        opaque = 0;
+        for (int i = 0; i < image->width * image->height; ++i)
+            opaque += (image->pixels[i] >> 24) != 0;
+        XFree(image);
+    }
+    XCloseDisplay(display);
+    return opaque;
 }
