@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <unistd.h>
 // After GoogleTest, whose names Xlib's macros would replace.
 #include <GL/glx.h>
@@ -57,6 +58,20 @@ void renderFrameAt(int ms) {
     app.nowMs = ms;
     drawFrame();
     glFinish();
+}
+
+int Picture::litPixels() const {
+    int lit = 0;
+    for (size_t i = 0; i < rgb.size(); i += 3)
+        lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 0;
+    return lit;
+}
+
+size_t Picture::litColours() const {
+    std::set<int> colours;
+    for (size_t i = 0; i < rgb.size(); i += 3)
+        if (int c = rgb[i] << 16 | rgb[i + 1] << 8 | rgb[i + 2]) colours.insert(c);
+    return colours.size();
 }
 
 Picture readPicture() {

@@ -26,6 +26,8 @@ struct Picture {
     int width = 0, height = 0;
     std::vector<unsigned char> rgb; // rows bottom-up, as OpenGL reads them
     const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
+    int litPixels() const;     // pixels that are not black
+    size_t litColours() const; // the colours of those pixels
 };
 
 // Reads the back buffer: what the frame just drew.

@@ -152,35 +152,21 @@ TEST(Controls, LetterboxGoesUpAndDownAndTheStepKeysDrift) {
 // keys and the pointer: each is back at what start-up set.
 TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
     startTestProgram(true);
-    const struct {
-        const char* name;
-        Field field;
-    } fields[] = {{"fovDegrees", &settings.fovDegrees},
-                  {"letterbox", &settings.letterbox},
-                  {"tesselation", &settings.tesselation},
-                  {"universeOn", &settings.universeOn},
-                  {"clearEachFrame", &settings.clearEachFrame},
-                  {"spotlightOn", &settings.spotlightOn},
-                  {"texturesOn", &settings.texturesOn},
-                  {"polyMode", &settings.polyMode},
-                  {"cameraMode", &settings.cameraMode},
-                  {"texGenMode", &settings.texGenMode},
-                  {"imageIndex", &settings.imageIndex},
-                  {"clockOn", &settings.clockOn},
-                  {"rotateSpeed", &settings.rotateSpeed},
-                  {"movementSpeed", &settings.movementSpeed},
-                  {"cameraZ", &settings.cameraZ},
-                  {"objectSize", &settings.objectSize},
-                  {"mainSpeed", &settings.mainSpeed},
-                  {"speed", &settings.speed},
-                  {"lightRotateSpeed", &settings.lightRotateSpeed},
-                  {"fadeLevel", &app.fadeLevel},
-                  {"paused", &app.flags.paused},
-                  {"quitting", &app.flags.quitting},
-                  {"camX", &app.pose.camX},
-                  {"camZ", &app.pose.camZ},
-                  {"camPitch", &app.pose.camPitch},
-                  {"camYaw", &app.pose.camYaw}};
+    SimSettings& s = settings;
+    // clang-format off
+    const struct { const char* name; Field field; } fields[] = {
+        {"fovDegrees", &s.fovDegrees}, {"letterbox", &s.letterbox},
+        {"tesselation", &s.tesselation}, {"universeOn", &s.universeOn},
+        {"clearEachFrame", &s.clearEachFrame}, {"spotlightOn", &s.spotlightOn},
+        {"texturesOn", &s.texturesOn}, {"polyMode", &s.polyMode}, {"cameraMode", &s.cameraMode},
+        {"texGenMode", &s.texGenMode}, {"imageIndex", &s.imageIndex}, {"clockOn", &s.clockOn},
+        {"rotateSpeed", &s.rotateSpeed}, {"movementSpeed", &s.movementSpeed},
+        {"cameraZ", &s.cameraZ}, {"objectSize", &s.objectSize}, {"mainSpeed", &s.mainSpeed},
+        {"speed", &s.speed}, {"lightRotateSpeed", &s.lightRotateSpeed},
+        {"fadeLevel", &app.fadeLevel}, {"paused", &app.flags.paused},
+        {"quitting", &app.flags.quitting}, {"camX", &app.pose.camX}, {"camZ", &app.pose.camZ},
+        {"camPitch", &app.pose.camPitch}, {"camYaw", &app.pose.camYaw}};
+    // clang-format on
     std::vector<double> startUp;
     for (const auto& f : fields)
         startUp.push_back(f.field.get());

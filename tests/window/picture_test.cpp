@@ -12,32 +12,22 @@
 #include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <set>
 
-// Pixels that are not black, and how many colours they show.
-static int litPixels(const Picture& p) {
-    int lit = 0;
-    for (size_t i = 0; i < p.rgb.size(); i += 3)
-        lit += p.rgb[i] + p.rgb[i + 1] + p.rgb[i + 2] > 0;
-    return lit;
-}
-static size_t litColours(const Picture& p) {
-    std::set<int> colours;
-    for (size_t i = 0; i < p.rgb.size(); i += 3)
-        if (int c = p.rgb[i] << 16 | p.rgb[i + 1] << 8 | p.rgb[i + 2]) colours.insert(c);
-    return colours.size();
-}
-
+// The mode stays the scene's after the frame's text (w's message, the readout, the help), which
+// is drawn filled and leaves depth writes and its capabilities as it found them.
 TEST(Picture, PolygonModeKeyStepsOpenGLThroughLinesPointsAndFill) {
     startTestProgram(true);
+    handleKey('c', 0, 0), handleKey('?', 0, 0);
     int ms = 20000;
     for (GLint expected : {GL_LINE, GL_POINT, GL_FILL}) {
         handleKey('w', 0, 0);
         renderFrameAt(ms += 50);
-        GLint mode[2];
-        glGetIntegerv(GL_POLYGON_MODE, mode);
-        EXPECT_TRUE(mode[0] == expected && mode[1] == expected)
+        GLint mode[2], depthWrites;
+        glGetIntegerv(GL_POLYGON_MODE, mode), glGetIntegerv(GL_DEPTH_WRITEMASK, &depthWrites);
+        EXPECT_TRUE(mode[0] == expected && mode[1] == expected && depthWrites)
             << "front " << mode[0] << ", back " << mode[1] << ", expected " << expected;
+        for (GLenum cap : {GL_BLEND, GL_TEXTURE_2D, GL_ALPHA_TEST, GL_DEPTH_TEST})
+            EXPECT_FALSE(glIsEnabled(cap)) << "capability " << cap;
     }
 }
 
@@ -46,12 +36,12 @@ TEST(Picture, TexturesKeyLeavesTheGearsOneFlatColour) {
     startTestProgram(true);
     handleKey('u', 0, 0); // no stars
     renderFrameAt(20000);
-    EXPECT_GT(litColours(readPicture()), 50u) << "textured gears";
+    EXPECT_GT(readPicture().litColours(), 50u) << "textured gears";
     handleKey('t', 0, 0);
     renderFrameAt(23050); // after its message
     const Picture flat = readPicture();
-    EXPECT_GT(litPixels(flat), 10000) << "no gears drawn";
-    EXPECT_EQ(litColours(flat), 1u) << "untextured gears";
+    EXPECT_GT(flat.litPixels(), 10000) << "no gears drawn";
+    EXPECT_EQ(flat.litColours(), 1u) << "untextured gears";
 }
 
 TEST(Picture, PointerReportsInAutomaticCameraModeChangeNothing) {
@@ -88,12 +78,12 @@ TEST(Picture, ClosingTheHelpClearsTheBuffersAtOnceUnlessInHyperspace) {
         if (hyperspace) handleKey(' ', 0, 0);
         handleKey('?', 0, 0);
         renderFrameAt(hyperspace ? 21000 : 20000);
-        ASSERT_GT(litPixels(readPicture()), 10000) << "nothing drawn under the help";
+        ASSERT_GT(readPicture().litPixels(), 10000) << "nothing drawn under the help";
         handleKey('?', 0, 0);
         std::vector<float> depth(side);
         glReadPixels(0, 0, 1024, 768, GL_DEPTH_COMPONENT, GL_FLOAT, depth.data());
         const auto far = static_cast<size_t>(std::count(depth.begin(), depth.end(), 1.0f));
-        EXPECT_EQ(litPixels(readPicture()) == 0, !hyperspace) << "colour cleared";
+        EXPECT_EQ(readPicture().litPixels() == 0, !hyperspace) << "colour cleared";
         EXPECT_EQ(far == depth.size(), !hyperspace) << "depth cleared: " << far << " of " << side;
     }
 }

@@ -119,15 +119,3 @@ TEST(TextOnScreen, AnOpenGLErrorShowsItsLineOnceAndKeepsTheMessageUp) {
     EXPECT_EQ(textAt(22900), std::vector<TextLine>{message("Pause Motion")});
     EXPECT_EQ(textAt(23000), std::vector<TextLine>{});
 }
-
-// Text drawn over lines or points is filled, and leaves the scene's state as it found it.
-TEST(TextOnScreen, TextLeavesPolygonModeDepthWritesAndCapabilitiesAsItFoundThem) {
-    startTestProgram(true);
-    handleKey('w', 0, 0), handleKey('c', 0, 0), handleKey('?', 0, 0);
-    renderFrameAt(5000);
-    GLint mode[2], depthWrites;
-    glGetIntegerv(GL_POLYGON_MODE, mode), glGetIntegerv(GL_DEPTH_WRITEMASK, &depthWrites);
-    EXPECT_TRUE(mode[0] == GL_LINE && mode[1] == GL_LINE && depthWrites);
-    for (GLenum cap : {GL_BLEND, GL_TEXTURE_2D, GL_ALPHA_TEST, GL_DEPTH_TEST})
-        EXPECT_FALSE(glIsEnabled(cap)) << "capability " << cap;
-}
