@@ -259,13 +259,3 @@ TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane
         EXPECT_EQ(pose.camY, 0) << arrows << c[1] << ": y";
     }
 }
-
-TEST(Controls, FullScreenKeyLeavesForAWindowOf512SquareAndReturns) {
-    startTestProgram(true);
-    for (int width : {512, 1024}) {
-        handleKey('f', 0, 0);
-        ASSERT_TRUE(pumpEventsUntil([&] { return app.windowWidth == width; }));
-        EXPECT_EQ(app.windowHeight, width == 512 ? 512 : 768);
-        EXPECT_EQ(app.windowWidth, width);
-    }
-}

@@ -11,12 +11,13 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-TEST(WindowSystem, CursorIsHiddenInFullScreenAndAnArrowInTheWindow) {
+TEST(WindowSystem, FullScreenKeyGoesToA512SquareWindowWithAnArrowAndBackHidingIt) {
     startTestProgram(true);
     EXPECT_EQ(visibleCursorPixels(), 0) << "at start";
     for (int side : {512, 1024}) {
         handleKey('f', 0, 0);
         ASSERT_TRUE(pumpEventsUntil([&] { return app.windowWidth == side; }));
+        EXPECT_EQ(app.windowHeight, side == 512 ? 512 : 768);
         if (side == 512)
             EXPECT_GT(visibleCursorPixels(), 20) << "in the window";
         else
