@@ -6,6 +6,7 @@
 # Arguments: the tyvok executable, the data folder, the file holding the test display (":N"), the
 # clock library to preload.
 set -uo pipefail
+. "$(dirname "$0")/../support/wait.sh"
 tyvok=$1
 data=$2
 DISPLAY=$(cat "$3")
@@ -44,19 +45,20 @@ sleepUntil() { # sleeps until $2 seconds after the time $1
     sleep "$left"
 }
 
-# Starts tyvok with its clock moved on by $1 ms (never longer than 20 s), waits for its window
-# and gives it the keyboard focus.
+focusWindow() {
+    window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
+    [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null
+}
+
+# Starts tyvok with its clock moved on by $1 ms, waits for its window and gives it the keyboard
+# focus. A run that outlasts both its waits and the seconds it is driven for is ended.
 start() {
     started=$(now)
     TYVOK_CLOCK_OFFSET_MS=${1:-0} TYVOK_CLOCK_FILE="$work/clock" LD_PRELOAD="$clockLibrary" \
-        timeout 20 "$tyvok" &
+        timeout $((2 * waitSeconds + 10)) "$tyvok" &
     pid=$!
-    for _ in $(seq 500); do
-        window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
-        if [ -n "$window" ] && xdotool windowfocus "$window" 2>/dev/null; then return 0; fi
-        sleep 0.02
-    done
-    fail "no Tyvok window to focus within 10 s"
+    waitUntil focusWindow && return 0
+    fail "no Tyvok window to focus within $waitSeconds s"
     stop
     return 1
 }
@@ -66,9 +68,10 @@ start() {
 escapeAndFinish() {
     local status escapeMs keyMs previousMs lastMs quitMs
     xdotool key Escape
-    wait "$pid"
+    waitForExit "$pid"
     status=$?
-    pid=""
+    [ "$status" -ne 124 ] || fail "$1: still running $waitSeconds s after Escape"
+    stop
     read -r escapeMs keyMs previousMs lastMs <"$work/clock"
     quitMs=$((escapeMs / 1000 * 1000))
     echo "$1: status $status, Escape at ${escapeMs} ms, last frames at ${previousMs} and" \
@@ -84,12 +87,9 @@ escapeAndFinish() {
 # 1. The window fills the screen; a few commands, then Escape at about 3 s.
 if start; then
     # The window opens at 512 x 512 and then goes full screen.
-    for _ in $(seq 100); do
-        geometry=$(xdotool getwindowgeometry "$window")
-        [[ $geometry == *"Geometry: 1024x768"* ]] && break
-        sleep 0.1
-    done
-    [[ $geometry == *"Geometry: 1024x768"* ]] || fail "the window is not the whole screen: $geometry"
+    fillsScreen() { [[ $(xdotool getwindowgeometry "$window") == *"Geometry: 1024x768"* ]]; }
+    waitUntil fillsScreen ||
+        fail "the window is not the whole screen: $(xdotool getwindowgeometry "$window")"
     xdotool key question w l question v Up
     xdotool mousemove 470 360
     sleepUntil "$started" 3.0

@@ -5,6 +5,7 @@
 # start-up message) and that Escape ends the program with 0.
 # Arguments: the build folder and the file that holds the test display (":N").
 set -uo pipefail
+. "$(dirname "$0")/../support/wait.sh"
 build=$1
 display=$(cat "$2")
 work=$(mktemp -d)
@@ -97,29 +98,24 @@ cd / || fail "cd /"
 DISPLAY=$display "$hack" >"$work/tyvok.log" 2>&1 &
 pid=$!
 export DISPLAY=$display
-timeout 20 xdotool search --sync --onlyvisible --name '^Tyvok$' >/dev/null ||
-    fail "no Tyvok window appeared: $(cat "$work/tyvok.log")"
+timeout "$waitSeconds" xdotool search --sync --onlyvisible --name '^Tyvok$' >/dev/null ||
+    fail "no Tyvok window appeared within $waitSeconds s: $(cat "$work/tyvok.log")"
 
 # The start-up message stays for three seconds and a gear may pass behind it; should the check
 # miss, l shows another message at the same place, over the black letterbox bar.
 boxes=""
-for attempt in 1 2 3 4 5; do
+glyphsShown() {
     sleep 0.5
     xwd -root -silent >"$work/screen.xwd" || fail "xwd"
     boxes=$(glyph_boxes "$work/screen.xwd")
-    [ "$boxes" = ggggg ] && break
-    xdotool key l
-done
-[ "$boxes" = ggggg ] || fail "no font glyphs in the message line (boxes: $boxes)"
+    [ "$boxes" = ggggg ] || ! xdotool key l
+}
+waitUntil glyphsShown || fail "no font glyphs in the message line (boxes: $boxes)"
 
 xdotool key Escape
-for _ in $(seq 150); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$pid" 2>/dev/null && fail "still running 15 s after Escape"
-wait "$pid"
+waitForExit "$pid"
 status=$?
+[ "$status" -ne 124 ] || fail "still running $waitSeconds s after Escape"
 pid=""
 [ "$status" -eq 0 ] || fail "exit status $status after Escape: $(cat "$work/tyvok.log")"
 

@@ -6,11 +6,16 @@
 #include "app/glut_host.h"
 
 #include <GL/freeglut.h>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <set>
 #include <unistd.h>
+// After GoogleTest, whose names Xlib's macros would replace.
+#include <GL/glx.h>
+#include <X11/extensions/Xfixes.h>
 
 // Without this a test that ends the process early would pass with status 0.
 static void failOnExitDuringTest() {
@@ -19,11 +24,11 @@ static void failOnExitDuringTest() {
     std::_Exit(1);
 }
 
-void startTestProgram(bool syntheticClockOnly) {
+void startTestProgram(bool syntheticClockOnly, const char* imageFolder) {
     std::atexit(failOnExitDuringTest);
     std::string display;
     if (std::ifstream(TYVOK_DISPLAY_FILE) >> display) setenv("DISPLAY", display.c_str(), 1);
-    if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir");
+    if (chdir(imageFolder ? imageFolder : TYVOK_DATA_DIR) != 0) std::perror("chdir");
     static char name[] = "tyvok_window_tests";
     static char* argv[] = {name, nullptr};
     static int argc = 1;
@@ -31,15 +36,22 @@ void startTestProgram(bool syntheticClockOnly) {
     if (syntheticClockOnly) glutDisplayFunc([] {});
     // The window first reports its initial size, then the full screen's.
     const int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
-    pumpEventsUntil([&] { return app.windowWidth * app.windowHeight == screen; });
+    if (!pumpEventsUntil([&] { return app.windowWidth * app.windowHeight == screen; }))
+        ADD_FAILURE() << "the window did not fill the screen within " << waitDeadlineSeconds
+                      << " s";
     for (int i = 0; i < 20; ++i)
         glutMainLoopEvent();
     glutSwapBuffers(); // the renderer takes up a new window size at a swap
 }
 
-void pumpEventsUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 400 && !done(); ++i)
+bool pumpEventsUntil(const std::function<bool()>& done) {
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::seconds(waitDeadlineSeconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
         glutMainLoopEvent(), usleep(5000);
+    }
+    return true;
 }
 
 void renderFrameAt(int ms) {
@@ -49,6 +61,20 @@ void renderFrameAt(int ms) {
     glFinish();
 }
 
+int Picture::litPixels() const {
+    int lit = 0;
+    for (size_t i = 0; i < rgb.size(); i += 3)
+        lit += rgb[i] + rgb[i + 1] + rgb[i + 2] > 0;
+    return lit;
+}
+
+size_t Picture::litColours() const {
+    std::set<int> colours;
+    for (size_t i = 0; i < rgb.size(); i += 3)
+        if (int c = rgb[i] << 16 | rgb[i + 1] << 8 | rgb[i + 2]) colours.insert(c);
+    return colours.size();
+}
+
 Picture readPicture() {
     Picture p{app.windowWidth, app.windowHeight, {}};
     p.rgb.resize(static_cast<size_t>(3) * p.width * p.height);
@@ -56,4 +82,25 @@ Picture readPicture() {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, p.width, p.height, GL_RGB, GL_UNSIGNED_BYTE, p.rgb.data());
     return p;
+}
+
+int visibleCursorPixels() {
+    // What the program asked of the X server has reached it once its own connection is synced.
+    XSync(glXGetCurrentDisplay(), False);
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return ADD_FAILURE() << "cannot open the display", -1;
+    const Window window = glXGetCurrentDrawable();
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    XWarpPointer(display, None, window, 0, 0, 0, 0, attributes.width / 2, attributes.height / 2);
+    XSync(display, False);
+    int opaque = -1;
+    if (XFixesCursorImage* image = XFixesGetCursorImage(display)) {
+        opaque = 0;
+        for (int i = 0; i < image->width * image->height; ++i)
+            opaque += (image->pixels[i] >> 24) != 0;
+        XFree(image);
+    }
+    XCloseDisplay(display);
+    return opaque;
 }

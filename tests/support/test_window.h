@@ -4,14 +4,20 @@
 #include <functional>
 #include <vector>
 
-// Starts Tyvok as the executable does, on the test display, in the data folder, with seed base
-// 0 so that a run depends on the millisecond clock alone, and waits until the window fills the
-// screen. Call once per test process; an exit in the middle of a test fails it. With
-// `syntheticClockOnly` the display callback draws nothing: frames come only from renderFrameAt.
-void startTestProgram(bool syntheticClockOnly = false);
+// How long any wait of the tests gives a condition before it counts as failed, in seconds
+// (set once for the whole suite by the build: the CTest timeouts allow for it too).
+constexpr int waitDeadlineSeconds = TYVOK_WAIT_SECONDS;
 
-// Pumps GLUT's events without entering the main loop until `done` holds (at most two seconds).
-void pumpEventsUntil(const std::function<bool()>& done);
+// Starts Tyvok as the executable does, on the test display, in `imageFolder` (the data folder
+// unless given), with seed base 0 so that a run depends on the millisecond clock alone, and
+// waits until the window fills the screen. Call once per test process; an exit in the middle
+// of a test fails it, and so does a window that never fills the screen. With
+// `syntheticClockOnly` the display callback draws nothing: frames come only from renderFrameAt.
+void startTestProgram(bool syntheticClockOnly = false, const char* imageFolder = nullptr);
+
+// Pumps GLUT's events without entering the main loop until `done` holds or the deadline has
+// passed; says whether `done` held. Callers assert it.
+[[nodiscard]] bool pumpEventsUntil(const std::function<bool()>& done);
 
 // Draws one frame at `ms` on the program's clock and waits for the renderer to finish.
 void renderFrameAt(int ms);
@@ -20,7 +26,13 @@ struct Picture {
     int width = 0, height = 0;
     std::vector<unsigned char> rgb; // rows bottom-up, as OpenGL reads them
     const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
+    int litPixels() const;     // pixels that are not black
+    size_t litColours() const; // the colours of those pixels
 };
 
 // Reads the back buffer: what the frame just drew.
 Picture readPicture();
+
+// The opaque pixels of the pointer's image, as the X server shows it with the pointer moved
+// into the middle of the program's window: 0 when the cursor is hidden there.
+int visibleCursorPixels();

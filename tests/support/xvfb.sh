@@ -2,6 +2,7 @@
 # Starts or stops the test display: an Xvfb server of 1024 x 768 on a free display number,
 # whose number is written to <dir>/display for the tests to read.
 set -euo pipefail
+. "$(dirname "$0")/wait.sh"
 action=$1
 dir=$2
 mkdir -p "$dir"
@@ -14,15 +15,12 @@ start)
     exec 3>"$dir/displayfd"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/pid"
-    for _ in $(seq 100); do
-        if [ -s "$dir/displayfd" ]; then
-            echo ":$(head -n1 "$dir/displayfd")" >"$dir/display"
-            echo "Xvfb running on $(cat "$dir/display")"
-            exit 0
-        fi
-        sleep 0.1
-    done
-    echo "Xvfb did not start:" >&2
+    if waitUntil test -s "$dir/displayfd"; then
+        echo ":$(head -n1 "$dir/displayfd")" >"$dir/display"
+        echo "Xvfb running on $(cat "$dir/display")"
+        exit 0
+    fi
+    echo "Xvfb did not start within $waitSeconds s:" >&2
     cat "$dir/xvfb.log" >&2
     exit 1
     ;;

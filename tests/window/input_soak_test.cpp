@@ -1,4 +1,5 @@
 // Every input at its worst: a seeded storm of events, thousands of presses, hours of turning.
+#include "gl_record.h"
 #include "test_window.h"
 
 #include "anim/random.h"
@@ -8,23 +9,14 @@
 #include <GL/freeglut.h>
 #include <cmath>
 #include <cstring>
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <utility>
 
-// The program reads OpenGL's error once a frame (and shows it for a moment); count every one.
-static int glErrorsRead = 0;
-extern "C" GLenum glGetError() {
-    static auto next = reinterpret_cast<GLenum (*)()>(dlsym(RTLD_NEXT, "glGetError"));
-    GLenum error = next();
-    return glErrorsRead += error != GL_NO_ERROR, error;
-}
-
 // No OpenGL error, every value in range and finite, the gear list there, the message terminated.
 static void expectSoundFrame() {
-    EXPECT_EQ(glErrorsRead, 0);
+    EXPECT_EQ(glErrorsRead(), 0); // the program reads one error a frame
     for (float speed : {settings.rotateSpeed, settings.movementSpeed, settings.mainSpeed,
                         settings.speed, settings.lightRotateSpeed, settings.objectSize})
         EXPECT_TRUE(speed >= settingSpeedMin && speed <= settingSpeedMax) << speed;
@@ -52,8 +44,10 @@ TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {
         switch (pick(0, 5)) {
         case 0:
             handleKey(static_cast<unsigned char>(key), x, y);
-            if ((key | 32) == 'f') // until the window really has changed size
-                pumpEventsUntil([w = app.windowWidth] { return app.windowWidth != w; });
+            if ((key | 32) == 'f') { // until the window really has changed size
+                ASSERT_TRUE(pumpEventsUntil([w = app.windowWidth] { return app.windowWidth != w; }))
+                    << "event " << event;
+            }
             break;
         case 1: handleSpecialKey(pick(-2, 120), x, y); break;
         case 2: handleSpecialKeyUp(pick(-2, 120), x, y); break;
@@ -109,8 +103,13 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
                 lit += picture.at(picture.width / 2 + x, picture.height / 2 + y)[1] > 0;
         EXPECT_GT(lit, 4000) << "key " << key;
     }
-    // Every speed at the largest float, in longest frames: still finite after as many frames
-    // as it takes a float progress to overflow.
+}
+
+// Every speed at the largest float, in longest frames: still finite after as many frames as it
+// takes a float progress to overflow.
+TEST(InputSoak, EverySpeedAtTheLargestFloatStaysFiniteInTheLongestFrames) {
+    startTestProgram(true);
+    const float largest = std::numeric_limits<float>::max();
     for (int press = 0; press < 2000; ++press)
         handleKey('+', 0, 0), handleKey('=', 0, 0), handleSpecialKey(GLUT_KEY_PAGE_UP, 0, 0);
     EXPECT_TRUE(settings.mainSpeed == largest && settings.rotateSpeed == largest &&
@@ -119,10 +118,12 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
     for (int frame = 0, ms = 30000; frame < 400; ++frame)
         renderFrameAt(ms += 100);
     expectSoundFrame();
-    handleReshape(1024, 768);
-    handleKey('r', 0, 0);
+}
 
-    // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
+// Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
+TEST(InputSoak, HoursOfTurningLeaveAHalfDegreeTurnAsVisibleAsAtTheStart) {
+    startTestProgram(true);
+    handleKey('r', 0, 0);
     handleKey('v', 0, 0);
     app.input.mouseDX = app.input.mouseDY = app.input.mouseMoved = 0;
     const AppState state = app;

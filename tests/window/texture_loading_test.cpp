@@ -1,10 +1,13 @@
 // The six images as textures: slots, filters, mipmaps and texels; missing files.
+#include "app/callbacks.h"
 #include "app/globals.h"
+#include "gl_record.h"
 #include "test_window.h"
 #include "textures/bmp_decode.h"
 #include "textures/texture_table.h"
 
 #include <GL/gl.h>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <iterator>
@@ -59,4 +62,40 @@ TEST(TextureLoading, AFolderInPlaceOfAFileAndMissingFilesLeaveEmptySlots) {
     EXPECT_EQ(std::vector<unsigned>(table.names, table.names + 6), std::vector<unsigned>(6, 0));
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     rmdir("font.bmp"), rmdir(folder);
+}
+
+// Started where the font and a picture are missing and another is cut short after its header:
+// the gears go plain under both pictures, text is drawn as solid boxes, and OpenGL reports no
+// error.
+TEST(TextureLoading, MissingFontAndPicturesLeavePlainGearsAndSolidTextBoxes) {
+    char folder[] = "/tmp/tyvok-images-XXXXXX";
+    ASSERT_TRUE(mkdtemp(folder));
+    for (const char* file : {"wood128.bmp", "fisheye.bmp", "brasstarnish128.bmp"}) {
+        std::ifstream in(std::string(TYVOK_DATA_DIR "/") + file, std::ios::binary);
+        Bytes bytes(std::istreambuf_iterator<char>(in), {});
+        bytes.resize(file[0] == 'w' ? 54 : bytes.size());
+        std::ofstream(std::string(folder) + "/" + file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    }
+    startTestProgram(true, folder);
+    handleKey('u', 0, 0); // no stars
+    renderFrameAt(20000);
+    EXPECT_EQ(readPicture().litColours(), 1u) << "gears under the picture cut short";
+
+    handleKey('i', 0, 0); // the missing picture, with its message
+    recordText();
+    renderFrameAt(20050);
+    const std::vector<TextLine> text = recordedText();
+    ASSERT_EQ(text, std::vector<TextLine>{visibleLine("Image 1/4: Metal", 10, 25, 20)});
+    const Picture boxes = readPicture();
+    int lit = 0, glyphs = 0; // every pixel inside each glyph's box is white
+    for (int box = 0; box < 16; ++box)
+        for (int y = 768 - 24; y < 768 - 6 && text[0].text[size_t(box)] != ' '; ++y)
+            for (int x = 10 + 9 * box + 1; x < 10 + 9 * box + 9; ++x, ++glyphs)
+                lit += boxes.at(x, y)[0] + boxes.at(x, y)[1] + boxes.at(x, y)[2] == 3 * 255;
+    EXPECT_EQ(lit, glyphs) << "white pixels inside the glyph boxes";
+    renderFrameAt(23100); // after the message
+    EXPECT_EQ(readPicture().litColours(), 1u) << "gears under the missing picture";
+    EXPECT_EQ(glErrorsRead(), 0);
+    std::filesystem::remove_all(folder);
 }

@@ -1,0 +1,31 @@
+// What the program hands OpenGL, read back as a user sees it: the text it draws, decoded from
+// the font's quads, and the OpenGL errors it reads.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+// One run of text on screen: the first visible glyph's left edge, the glyphs' bottom edge in
+// pixels below the window's top, their height, and the characters from the first visible one
+// to the last, with the spaces between them.
+struct TextLine {
+    int x = 0, y = 0, size = 0;
+    std::string text;
+    bool operator==(const TextLine& o) const {
+        return x == o.x && y == o.y && size == o.size && text == o.text;
+    }
+};
+std::ostream& operator<<(std::ostream& out, const TextLine& line);
+
+// The line that `text` drawn at (x, y) with `size` shows: leading spaces move the first visible
+// glyph right by one advance each, trailing spaces show nothing.
+TextLine visibleLine(const std::string& text, int x, int y, int size);
+
+// Starts recording the text drawn from now on, forgetting what was recorded before.
+void recordText();
+// The text drawn since recordText, in the order drawn; recording goes on.
+std::vector<TextLine> recordedText();
+
+// How many OpenGL errors anything in the process has read with glGetError so far.
+int glErrorsRead();

@@ -1,0 +1,21 @@
+# Sourced by the test scripts: their one way to wait for a condition. The deadline below is the
+# one every wait of the tests gives its condition; the build reads it from here for the C++
+# tests and for the tests' timeouts.
+waitSeconds=20
+
+# Runs "$@" every tenth of a second until it succeeds (status 0) or the deadline has passed
+# (status 1).
+waitUntil() {
+    local deadline=$((SECONDS + waitSeconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Waits for process $1, a child of the calling shell, to end; its exit status, or 124 when it is
+# still running at the deadline.
+waitForExit() {
+    waitUntil eval "! kill -0 $1 2>/dev/null" || return 124
+    wait "$1"
+}
