@@ -18,11 +18,12 @@ Vertex3 polar(float rho, float sinA, float cosA, float z) {
     return {rho * sinA, rho * cosA, z};
 }
 
-} // namespace
-
+// The tooth's outer radius at sub-step position k (0 to 10) of a tooth period.
 float gearOuterRadius(int k) {
     return 1 + toothDepth * toothProfile[k];
 }
+
+} // namespace
 
 GearMesh computeGearMesh(int tesselation) {
     GearMesh mesh;

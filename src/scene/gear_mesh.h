@@ -15,9 +15,6 @@ struct GearMesh {
 
 constexpr int gearSubStepsPerTooth = 10;
 
-// The tooth's outer radius at sub-step position k (0 to 10) of a tooth period.
-float gearOuterRadius(int k);
-
 // Every vertex of a gear with 2 * tesselation teeth, in drawing order.
 GearMesh computeGearMesh(int tesselation);
 

@@ -20,10 +20,13 @@ bool accepted(double x, double y, double z, double d, float outerRadius, float i
     return shape == starUpperHalfShell ? inShell && y >= 0 : inShell;
 }
 
-} // namespace
+struct Star {
+    double x, y, z;
+    float red, green, blue;
+};
 
-StarField::~StarField() {}
-
+// One star drawn from the random sequence: its position by rejection sampling in the shape's
+// region, then its colour.
 Star generateStar(float outerRadius, float innerRadius, StarShape shape) {
     double span = 2.0 * outerRadius;
     double x = 0, y = 0, z = 0, d = -0.1;
@@ -42,6 +45,10 @@ Star generateStar(float outerRadius, float innerRadius, StarShape shape) {
     star.red = static_cast<float>(randUnit(spread) + base);
     return star;
 }
+
+} // namespace
+
+StarField::~StarField() {}
 
 void StarField::buildStars(int count, float outerRadius, float innerRadius, StarShape shape) {
     releaseStars();

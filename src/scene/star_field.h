@@ -5,15 +5,6 @@
 // shell, or in the whole shell.
 enum StarShape { starCubeShell = 1, starUpperHalfShell = 2, starBallShell = 3 };
 
-struct Star {
-    double x, y, z;
-    float red, green, blue;
-};
-
-// One star drawn from the random sequence: its position by rejection sampling in the shape's
-// region, then its colour.
-Star generateStar(float outerRadius, float innerRadius, StarShape shape);
-
 class StarField {
   public:
     StarField() : displayList(~0u) {}
