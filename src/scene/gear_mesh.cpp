@@ -75,9 +75,9 @@ void buildGearList(Gear& gear, int tesselation) {
     GearMesh mesh = computeGearMesh(tesselation);
     gear.teeth = mesh.teeth;
 
-    if (gear.list != -1) {
+    if (gear.list != noDisplayList<int>) {
         glDeleteLists(static_cast<GLuint>(gear.list), 1);
-        gear.list = -1;
+        gear.list = noDisplayList<int>;
     }
     gear.list = static_cast<int>(glGenLists(1));
     glNewList(static_cast<GLuint>(gear.list), GL_COMPILE);

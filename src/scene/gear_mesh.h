@@ -1,6 +1,8 @@
 // The gear: its vertices, computed once per tessellation, compiled into one display list.
 #pragma once
 
+#include "scene/display_list.h"
+
 #include <vector>
 
 struct Vertex3 {
@@ -20,7 +22,7 @@ GearMesh computeGearMesh(int tesselation);
 
 // The display list that holds one gear, and its number of teeth.
 struct Gear {
-    int list = -1; // -1 when there is none
+    int list = noDisplayList<int>;
     int teeth = 0;
 };
 

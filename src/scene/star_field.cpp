@@ -8,8 +8,6 @@
 
 namespace {
 
-const unsigned noList = ~0u;
-
 bool accepted(double x, double y, double z, double d, float outerRadius, float innerRadius,
               StarShape shape) {
     if (shape == starCubeShell) {
@@ -79,7 +77,7 @@ void StarField::drawStars() {
 }
 
 void StarField::releaseStars() {
-    if (displayList == noList) return;
+    if (displayList == noDisplayList<unsigned>) return;
     glDeleteLists(displayList, 1);
-    displayList = noList;
+    displayList = noDisplayList<unsigned>;
 }
