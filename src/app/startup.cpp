@@ -5,6 +5,7 @@
 #include "anim/random.h"
 #include "app/callbacks.h"
 #include "app/globals.h"
+#include "app/image_problems.h"
 #include "app/settings.h"
 #include "controls/pointer.h"
 #include "scene/projection.h"
@@ -51,7 +52,7 @@ bool initScene() {
     setFixedState();
     initOscillators(oscBank, oscSlotsInUse);
     starField.buildStars(2000, 8.0f, 4.0f, starCubeShell);
-    loadTextures(textureTable);
+    reportImageProblems(loadTextures(textureTable));
     textOverlay.fontTexture = textureTable.names[fontSlot];
     textOverlay.showMessage("Press ? key for Help Screen");
     glutWarpPointer(pointerRestX, pointerRestY);

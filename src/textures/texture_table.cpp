@@ -1,11 +1,14 @@
 // Reading the six images into OpenGL textures, and the table of their names by slot.
 #include "textures/texture_table.h"
 
+#include "textures/bmp_check.h"
 #include "textures/bmp_decode.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <vector>
 
@@ -15,12 +18,23 @@ const char* const textureFiles[imageFileCount] = {
 
 namespace {
 
-// Reads at most the bytes an image can use; false when `path` is not a readable file.
-bool readImageFile(const char* path, std::vector<unsigned char>& bytes) {
+// Reads at most the bytes an image can use; false, with the reason, when `path` is not a
+// readable file.
+bool readImageFile(const char* path, std::vector<unsigned char>& bytes, std::string& problem) {
     struct stat info;
-    if (stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (stat(path, &info) != 0) {
+        problem = std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        problem = "not a regular file";
+        return false;
+    }
     std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
+    if (!file) {
+        problem = std::strerror(errno);
+        return false;
+    }
     bytes.resize(bmpFileBytes);
     bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
     std::fclose(file);
@@ -33,9 +47,15 @@ void storeInNextSlot(TextureTable& table, unsigned name) {
 
 } // namespace
 
-unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap) {
+unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap,
+                        std::string* problem) {
     std::vector<unsigned char> bytes;
-    if (!readImageFile(path, bytes)) return 0;
+    std::string unreadable;
+    if (!readImageFile(path, bytes, unreadable)) {
+        if (problem) *problem = unreadable;
+        return 0;
+    }
+    if (problem) *problem = bmpProblem(bytes.data(), bytes.size());
     std::vector<unsigned char> rgba(rgbaImageBytes);
     decodeBmpPixels(bytes.data(), bytes.size(), alpha, threshold, rgba.data());
 
@@ -59,10 +79,13 @@ unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap)
     return name;
 }
 
-void loadTextures(TextureTable& table) {
-    storeInNextSlot(table, loadBmpTexture(textureFiles[fontSlot], -1, 0, false));
+ImageProblems loadTextures(TextureTable& table) {
+    ImageProblems problems;
+    storeInNextSlot(table, loadBmpTexture(textureFiles[fontSlot], -1, 0, false, &problems[0]));
     for (int i = firstPictureSlot; i < imageFileCount; ++i)
-        storeInNextSlot(table, loadBmpTexture(textureFiles[i], 255, 0, true));
+        storeInNextSlot(table, loadBmpTexture(textureFiles[i], 255, 0, true,
+                                              &problems[static_cast<std::size_t>(i)]));
+    return problems;
 }
 
 unsigned pictureTexture(const TextureTable& table, int imageIndex) {

@@ -1,0 +1,33 @@
+// The command line: its options, read before anything touches the display.
+#pragma once
+
+#include <string>
+
+enum class HostKind { glutWindow, xWindow };
+
+struct CommandLine {
+    HostKind host = HostKind::glutWindow;
+    bool startWindowed = false; // --window: start in the 512 x 512 window, as after f
+    int maxFps = -1;            // --max-fps N (N >= 0, 0 = unlimited); -1 = not given:
+                     // the host's default (0 in a window of its own, 30 in X-window mode)
+    unsigned long windowId = 0; // --window-id ID (decimal or 0x hex); --root: the value of
+                                // XSCREENSAVER_WINDOW (hex or decimal), or 0 = the root window
+    const char* displayName = nullptr; // -display NAME (also left in argv for glutInit)
+    bool geometryGiven = false;        // -geometry SPEC (left in argv for glutInit)
+};
+
+enum class CommandOutcome { run, help, version, usageError };
+
+struct ParsedCommandLine {
+    CommandOutcome outcome;
+    CommandLine options;
+    // The usage text (help), "tyvok 1.0" (version) or the one error line (usageError), each
+    // without a final newline.
+    std::string message;
+};
+
+// Reads argv[1] onwards without changing argv; `screensaverWindowEnv` is the value of
+// XSCREENSAVER_WINDOW (nullptr when unset), read only for --root. The first --help, --version
+// or error ends the reading.
+ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
+                                   const char* screensaverWindowEnv);

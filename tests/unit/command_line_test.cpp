@@ -1,0 +1,122 @@
+// The command line's options in both spellings, the help and version texts, and every error.
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+ParsedCommandLine parse(std::vector<const char*> arguments, const char* env = nullptr) {
+    arguments.insert(arguments.begin(), "tyvok");
+    return parseCommandLine(static_cast<int>(arguments.size()), arguments.data(), env);
+}
+
+struct RunCase {
+    std::vector<const char*> arguments;
+    const char* env;
+    HostKind host;
+    bool windowed;
+    int maxFps;
+    unsigned long windowId;
+    bool geometry;
+};
+
+} // namespace
+
+TEST(CommandLine, OptionsSetTheirFields) {
+    const RunCase cases[] = {
+        {{}, nullptr, HostKind::glutWindow, false, -1, 0, false},
+        {{"--window"}, nullptr, HostKind::glutWindow, true, -1, 0, false},
+        {{"--max-fps", "30"}, nullptr, HostKind::glutWindow, false, 30, 0, false},
+        {{"--max-fps=0"}, nullptr, HostKind::glutWindow, false, 0, 0, false},
+        {{"--max-fps", "7", "--max-fps=45"}, nullptr, HostKind::glutWindow, false, 45, 0, false},
+        {{"-geometry", "300x200+5+5", "--window"},
+         nullptr,
+         HostKind::glutWindow,
+         true,
+         -1,
+         0,
+         true},
+        {{"--root"}, nullptr, HostKind::xWindow, false, -1, 0, false},
+        {{"-root", "--max-fps", "60"}, "0x2a00007", HostKind::xWindow, false, 60, 0x2a00007, false},
+        {{"--root"}, "44040199", HostKind::xWindow, false, -1, 44040199, false},
+        {{"--window-id", "0x1E00003"}, "7", HostKind::xWindow, false, -1, 0x1e00003, false},
+        {{"--window-id=123", "--"}, nullptr, HostKind::xWindow, false, -1, 123, false},
+    };
+    for (const RunCase& c : cases) {
+        const ParsedCommandLine parsed = parse(c.arguments, c.env);
+        SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments[0]);
+        ASSERT_EQ(parsed.outcome, CommandOutcome::run) << parsed.message;
+        EXPECT_EQ(parsed.options.host, c.host);
+        EXPECT_EQ(parsed.options.startWindowed, c.windowed);
+        EXPECT_EQ(parsed.options.maxFps, c.maxFps);
+        EXPECT_EQ(parsed.options.windowId, c.windowId);
+        EXPECT_EQ(parsed.options.geometryGiven, c.geometry);
+        EXPECT_EQ(parsed.options.displayName, nullptr);
+    }
+    std::vector<const char*> withDisplay = {"tyvok", "-display", ":3", "--root"};
+    const ParsedCommandLine parsed = parseCommandLine(4, withDisplay.data(), nullptr);
+    EXPECT_EQ(parsed.options.displayName, withDisplay[2]); // argv itself, left for glutInit
+    EXPECT_STREQ(withDisplay[1], "-display");
+}
+
+TEST(CommandLine, HelpListsEveryOptionAndVersionNamesTheProject) {
+    const ParsedCommandLine help = parse({"--max-fps", "5", "--help", "--bogus"});
+    ASSERT_EQ(help.outcome, CommandOutcome::help);
+    for (const char* line :
+         {"\n  --window            ", "\n  --max-fps N         ", "\n  --root, -root       ",
+          "\n  --window-id ID      ", "\n  -display NAME       ", "\n  -geometry WxH+X+Y   ",
+          "\n  --help              ", "\n  --version           "})
+        EXPECT_NE(help.message.find(line), std::string::npos) << line;
+    EXPECT_EQ(help.message.rfind("Usage: tyvok ", 0), 0u);
+    EXPECT_NE(help.message.back(), '\n');
+
+    const ParsedCommandLine version = parse({"--version", "--help"});
+    EXPECT_EQ(version.outcome, CommandOutcome::version);
+    EXPECT_EQ(version.message, "tyvok " TYVOK_VERSION);
+}
+
+TEST(CommandLine, UsageErrorsNameTheOptionOrValue) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* env;
+        const char* error;
+    } cases[] = {
+        {{"--foo"}, nullptr, "unknown option '--foo'"},
+        {{"--foo=3"}, nullptr, "unknown option '--foo'"},
+        {{"-window"}, nullptr, "unknown option '-window'"},
+        {{"--window", "--bar", "--help"}, nullptr, "unknown option '--bar'"},
+        {{"pictures"}, nullptr, "unexpected argument 'pictures'"},
+        {{"--", "--window"}, nullptr, "unexpected argument '--window'"},
+        {{"-"}, nullptr, "unexpected argument '-'"},
+        {{"--window=1"}, nullptr, "option '--window' takes no value"},
+        {{"--max-fps"}, nullptr, "option '--max-fps' needs a value N"},
+        {{"--root", "--window-id"}, nullptr, "option '--window-id' needs a value ID"},
+        {{"-display"}, nullptr, "option '-display' needs a value NAME"},
+        {{"-geometry"}, nullptr, "option '-geometry' needs a value WxH+X+Y"},
+        {{"--max-fps", "fast"}, nullptr, "invalid value 'fast' for '--max-fps'"},
+        {{"--max-fps=-1"}, nullptr, "invalid value '-1' for '--max-fps'"},
+        {{"--max-fps="}, nullptr, "invalid value '' for '--max-fps'"},
+        {{"--max-fps", "2147483648"}, nullptr, "invalid value '2147483648' for '--max-fps'"},
+        {{"--max-fps", "0x10"}, nullptr, "invalid value '0x10' for '--max-fps'"},
+        {{"--window-id", "0x"}, nullptr, "invalid value '0x' for '--window-id'"},
+        {{"--window-id", "12g"}, nullptr, "invalid value '12g' for '--window-id'"},
+        {{"--window-id", "0"}, nullptr, "invalid value '0' for '--window-id'"},
+        {{"--window-id", "0x10000000000000000"},
+         nullptr,
+         "invalid value '0x10000000000000000' for '--window-id'"},
+        {{"--window", "-root"}, nullptr, "'--window' cannot be combined with '-root'"},
+        {{"--window-id", "5", "--window"},
+         nullptr,
+         "'--window' cannot be combined with '--window-id'"},
+        {{"--root", "--window-id", "5"}, nullptr, "'--root' cannot be combined with '--window-id'"},
+        {{"-root"}, "0x", "invalid XSCREENSAVER_WINDOW '0x' for '-root'"},
+        {{"--root"}, " 12", "invalid XSCREENSAVER_WINDOW ' 12' for '--root'"},
+        {{"--root"}, "", "invalid XSCREENSAVER_WINDOW '' for '--root'"},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine parsed = parse(c.arguments, c.env);
+        EXPECT_EQ(parsed.outcome, CommandOutcome::usageError) << c.error;
+        EXPECT_EQ(parsed.message, std::string("tyvok: ") + c.error + " (see 'tyvok --help')");
+    }
+}
