@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The GLUT host's window under a window manager (openbox): its class is tyvok/Tyvok, as the
-# manager records it too; iconified it draws no frame and takes next to no processor time, and
-# drawn again once restored.
+# manager records it too; iconified, or covered by another window, it draws no frame and takes
+# next to no processor time, and draws again once shown.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay 1024x768 openbox
 startTyvok --window
@@ -16,22 +16,37 @@ grep -qx 'WM_CLASS(STRING) = "tyvok", "Tyvok"' <<<"$classes" || fail "WM_CLASS i
 grep -qx '_OB_APP_NAME(UTF8_STRING) = "tyvok"' <<<"$classes" || fail "openbox's name is not tyvok"
 grep -qx '_OB_APP_CLASS(UTF8_STRING) = "Tyvok"' <<<"$classes" || fail "openbox's class is not Tyvok"
 
-# 2. Iconified: once the window is unmapped (and a frame under way has been swapped), no frame
-#    in 4 s and under 5 % of that time on the processor; restored, it draws again.
+# idleWhileHidden HOW: once hidden (and a frame under way has been swapped), no frame in 4 s and
+# under 5 % of that time on the processor.
+idleWhileHidden() {
+    sleep 1
+    local frames ticks started hidden percent
+    frames=$(swaps) ticks=$(processorTicks "$pid") started=$(date +%s%N)
+    sleep 4
+    hidden=$(($(swaps) - frames))
+    percent=$(awk -v t=$(($(processorTicks "$pid") - ticks)) -v hz="$(getconf CLK_TCK)" \
+        -v ns=$(($(date +%s%N) - started)) 'BEGIN { printf "%.2f", 100 * t / hz / (ns / 1e9) }')
+    echo "$1: $hidden frames and $percent % of a processor over 4 s"
+    [ "$hidden" -eq 0 ] || fail "$1: $hidden frames drawn"
+    awk -v p="$percent" 'BEGIN { exit !(p < 5) }' || fail "$1: took $percent % of a processor"
+}
+
+# 2. Iconified until restored.
 xdotool windowminimize "$window"
 unmapped() { xwininfo -id "$window" | grep -q 'Map State: IsUnMapped'; }
 if waitFor "unmapped window after iconifying" 20 unmapped; then
-    sleep 1
-    frames=$(swaps) ticks=$(processorTicks "$pid") started=$(date +%s%N)
-    sleep 4
-    hiddenFrames=$(($(swaps) - frames))
-    read -r percent < <(awk -v t=$(($(processorTicks "$pid") - ticks)) -v hz="$(getconf CLK_TCK)" \
-        -v ns=$(($(date +%s%N) - started)) 'BEGIN { printf "%.2f\n", 100 * t / hz / (ns / 1e9) }')
-    echo "iconified: $hiddenFrames frames and $percent % of a processor over 4 s"
-    [ "$hiddenFrames" -eq 0 ] || fail "$hiddenFrames frames drawn while iconified"
-    awk -v p="$percent" 'BEGIN { exit !(p < 5) }' || fail "iconified, took $percent % of a processor"
-    frames=$(swaps)
+    idleWhileHidden iconified
     xdotool windowactivate "$window"
-    waitSwaps $((frames + 10)) 20 && echo "restored: drawing again"
+    waitSwaps $(($(swaps) + 10)) 20 && echo "restored: drawing again"
+fi
+
+# 3. Covered by a window over the whole screen until that window goes.
+"$X_PROBE" window 1024 768 >"$work/cover" &
+cover=$!
+if waitFor "covering window" 20 test -s "$work/cover"; then
+    idleWhileHidden covered
+    kill "$cover"
+    wait "$cover"
+    waitSwaps $(($(swaps) + 10)) 20 && echo "uncovered: drawing again"
 fi
 finish

@@ -1,5 +1,6 @@
 // The end-to-end tests' X client, on $DISPLAY:
-//   x_probe window W H      maps a plain W x H window for another program to draw into, prints
+//   x_probe window W H      maps a plain W x H window at the top left, which no window manager
+//                           moves, for another program to draw into (or to cover others); prints
 //                           its id, and on SIGTERM destroys it, prints "destroyed" and ends.
 //   x_probe pixels ID FILE  reads the window's pixels (ID "root" for the root window) and prints
 //                           "W H lit changed lit0 lit1 lit2 lit3": pixels brighter than dark
@@ -25,9 +26,10 @@ void onTerm(int) {
 int serveWindow(Display* display, unsigned width, unsigned height) {
     XSetWindowAttributes attributes{};
     attributes.background_pixmap = None;
+    attributes.override_redirect = True;
     Window window =
         XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0, CopyFromParent,
-                      InputOutput, CopyFromParent, CWBackPixmap, &attributes);
+                      InputOutput, CopyFromParent, CWBackPixmap | CWOverrideRedirect, &attributes);
     XStoreName(display, window, "x_probe");
     XMapWindow(display, window);
     XSync(display, False);
