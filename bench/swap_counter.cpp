@@ -18,7 +18,7 @@
 
 namespace {
 
-std::int64_t glutMs = -1, monotonicMs = -1, monotonicOriginNs = -1;
+std::int64_t glutMs = -1, monotonicMs = -1, monotonicOriginMs = -1;
 
 template <typename Function> Function next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
@@ -45,8 +45,10 @@ extern "C" int clock_gettime(clockid_t clock, timespec* time) {
     static auto real = next<int (*)(clockid_t, timespec*)>("clock_gettime");
     const int result = real(clock, time);
     if (result == 0 && clock == CLOCK_MONOTONIC && inExecutable(__builtin_return_address(0))) {
-        if (monotonicOriginNs < 0) monotonicOriginNs = nanoseconds(*time);
-        monotonicMs = (nanoseconds(*time) - monotonicOriginNs) / 1000000;
+        // Whole milliseconds of each reading, as a program that counts in milliseconds has them.
+        const std::int64_t ms = nanoseconds(*time) / 1000000;
+        if (monotonicOriginMs < 0) monotonicOriginMs = ms;
+        monotonicMs = ms - monotonicOriginMs;
     }
     return result;
 }
