@@ -14,6 +14,11 @@ cmake --install "$TYVOK_BUILD" --prefix "$prefix" >"$work/install.log" || {
     exit 1
 }
 cp "$SWAP_COUNTER" "$prefix/swap_counter.so"
+# Under the sanitizers the leak check's suppressions must be readable by that user as well.
+if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
+    cp "${BASH_REMATCH[1]}" "$prefix/lsan.supp"
+    export LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$prefix/lsan.supp}
+fi
 hack=$prefix/libexec/xscreensaver/tyvok
 [ -x "$hack" ] || hack=$prefix/bin/tyvok
 mkdir "$home"
