@@ -11,7 +11,7 @@
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/settings.h"
-#include "app/startup.h"
+#include "app/glut_host.h"
 #include "picture_compare.h"
 #include "picture_limit.h"
 #include "scene/gear_mesh.h"

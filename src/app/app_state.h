@@ -8,8 +8,9 @@
 #include <cstdint>
 
 struct AppState {
-    // Clock: milliseconds since GLUT started, in 64 bits so that it never wraps; the last
-    // 32-bit reading of GLUT's elapsed time it was advanced from; the same time in seconds.
+    // Clock: milliseconds since the host's clock started (GLUT's elapsed time, or the monotonic
+    // clock in an existing X window), in 64 bits so that it never wraps; the last 32-bit
+    // reading of the host's clock it was advanced from; the same time in seconds.
     std::int64_t nowMs = 0;
     std::uint32_t lastElapsedMs = 0;
     double nowSec = 0;

@@ -1,4 +1,5 @@
-// The GLUT callbacks: each hands the event to its layer with the state that layer acts on.
+// The GLUT host's callbacks (glut_host.cpp): each hands the event to its layer with the state
+// that layer acts on, and carries out what the layer asks of the window.
 #pragma once
 
 void handleKey(unsigned char key, int x, int y);
@@ -7,5 +8,13 @@ void handleSpecialKeyUp(int key, int x, int y);
 void handlePointerMotion(int x, int y);
 void handleMouseButton(int button, int state, int x, int y);
 void handleReshape(int width, int height);
+void handleWindowStatus(int state);
 void handleIdle();
 void handleDisplay();
+
+// GLUT's elapsed time in milliseconds, an int that wraps after 2^32 ms (and turns negative
+// after 2^31 ms). Reads glutGet(GLUT_ELAPSED_TIME) unless replaced.
+extern int (*readElapsedMs)();
+
+// Advances the program's clock to readElapsedMs(). Called once a frame, before drawFrame.
+void readClock();

@@ -13,7 +13,6 @@
 #include "scene/lighting.h"
 #include "scene/projection.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <cmath>
 #include <cstdlib>
@@ -48,12 +47,15 @@ void drawTitle() {
 
 } // namespace
 
-int (*readElapsedMs)() = [] { return glutGet(GLUT_ELAPSED_TIME); };
-
-void readClock() {
-    const auto reading = static_cast<std::uint32_t>(readElapsedMs());
+void advanceProgramClock(std::uint32_t reading) {
     app.nowMs += static_cast<std::uint32_t>(reading - app.lastElapsedMs);
     app.lastElapsedMs = reading;
+}
+
+void reshapeView(int width, int height) {
+    app.windowWidth = width;
+    app.windowHeight = height;
+    glViewport(0, 0, width, height);
 }
 
 void advanceClock() {

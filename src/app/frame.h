@@ -1,18 +1,19 @@
 // The body of every frame: clock, oscillators, fades, and every drawing step in order.
 #pragma once
 
+#include <cstdint>
+
 // Draws one frame at the time in app.nowMs; does not swap. Ends the process when the quit
 // fade-out is complete.
 void drawFrame();
 
-// GLUT's elapsed time in milliseconds, an int that wraps after 2^32 ms (and turns negative
-// after 2^31 ms). Reads glutGet(GLUT_ELAPSED_TIME) unless replaced.
-extern int (*readElapsedMs)();
+// Advances app.nowMs by the time since the last reading of the host's millisecond clock (taken
+// from app.lastElapsedMs), in unsigned 32-bit arithmetic, so that it keeps counting forward
+// across the reading's wrap. Called once a frame, before drawFrame.
+void advanceProgramClock(std::uint32_t reading);
 
-// Advances app.nowMs by the time since the last reading, in unsigned 32-bit arithmetic, so
-// that it keeps counting forward across the reading's wrap. Called once a frame, before
-// drawFrame.
-void readClock();
+// The window's new size: kept for the frame's projection and layout, and made the viewport.
+void reshapeView(int width, int height);
 
 // The clock steps of a frame: seconds, the capped frame time and the frame-rate count.
 void advanceClock();

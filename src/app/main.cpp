@@ -1,8 +1,10 @@
-// Tyvok's entry point: read the command line, start up, then hand control to GLUT's main loop.
+// Tyvok's entry point: read the command line, then run the host it asks for.
 #include "app/command_line.h"
+#include "app/glut_host.h"
+#include "app/host_options.h"
 #include "app/startup.h"
+#include "app/x_window_host.h"
 
-#include <GL/freeglut.h>
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,7 +20,7 @@ int main(int argc, char** argv) {
     case CommandOutcome::usageError: std::fprintf(stderr, "%s\n", parsed.message.c_str()); return 2;
     case CommandOutcome::run: break;
     }
-    startTyvok(&argc, argv, steadyClockSeed());
-    glutMainLoop();
-    return 0;
+    const HostOptions options = hostOptions(parsed.options);
+    if (options.host == HostKind::xWindow) return runXWindowHost(options, steadyClockSeed());
+    return runGlutHost(&argc, argv, options);
 }

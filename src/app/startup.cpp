@@ -1,20 +1,16 @@
-// Start-up: the window, its callbacks and the scene's first state.
+// Start-up shared by both hosts: the clock, the seeds and the scene's first state.
 #include "app/startup.h"
 
 #include "anim/oscillators.h"
 #include "anim/random.h"
-#include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/image_problems.h"
 #include "app/settings.h"
 #include "controls/pointer.h"
 #include "scene/projection.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -45,7 +41,17 @@ unsigned steadyClockSeed() {
         std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count());
 }
 
-bool initScene() {
+void startClock(unsigned seedBase) {
+    // The program's clock counts from the host's start (before glutInit GLUT's elapsed time is
+    // an unrelated clock), so start-up runs at time 0; the seed base keeps runs apart.
+    app.nowMs = 0;
+    app.lastElapsedMs = 0;
+    textOverlay.clockMs = &app.nowMs;
+    clockSeedBase = seedBase;
+    seedRandomFromClock(app.nowMs);
+}
+
+bool initScene(bool helpHint) {
     resetSettings();
     glClearColor(0, 0, 0, 1);
     setupProjection(settings, app.windowWidth, app.windowHeight);
@@ -54,44 +60,11 @@ bool initScene() {
     starField.buildStars(2000, 8.0f, 4.0f, starCubeShell);
     reportImageProblems(loadTextures(textureTable));
     textOverlay.fontTexture = textureTable.names[fontSlot];
-    textOverlay.showMessage("Press ? key for Help Screen");
-    glutWarpPointer(pointerRestX, pointerRestY);
-    // The window is not shown yet, so the window system reports no motion for this warp; the
-    // manual camera takes it as the pointer report it would have been.
-    handlePointerMotion(pointerRestX, pointerRestY);
-    glutSetCursor(GLUT_CURSOR_NONE);
+    if (helpHint) textOverlay.showMessage("Press ? key for Help Screen");
+    // The pointer starts at the rest point. The window is not shown yet, so the window system
+    // reports no motion for that warp; the manual camera takes it as the report it would have
+    // been.
+    app.input.recentrePending = 1;
+    recordPointer(app.input, pointerRestX, pointerRestY);
     return true;
-}
-
-void startTyvok(int* argc, char** argv, unsigned seedBase) {
-    // The program's clock counts from GLUT's start (before glutInit GLUT's elapsed time is an
-    // unrelated clock), so start-up runs at time 0; the seed base keeps runs apart.
-    app.nowMs = 0;
-    app.lastElapsedMs = 0;
-    textOverlay.clockMs = &app.nowMs;
-    clockSeedBase = seedBase;
-    seedRandomFromClock(app.nowMs);
-
-    glutInit(argc, argv);
-    glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
-    // The window opens at its windowed size before going full screen: leaving full screen
-    // restores the size the window had before, whatever size is asked for at that moment.
-    glutInitWindowSize(windowedSide, windowedSide);
-    glutCreateWindow("Tyvok");
-    glutFullScreen();
-
-    glutKeyboardFunc(handleKey);
-    glutSpecialFunc(handleSpecialKey);
-    glutSpecialUpFunc(handleSpecialKeyUp);
-    glutMouseFunc(handleMouseButton);
-    glutPassiveMotionFunc(handlePointerMotion);
-    glutMotionFunc(handlePointerMotion);
-    glutReshapeFunc(handleReshape);
-    glutDisplayFunc(handleDisplay);
-    glutIdleFunc(handleIdle);
-
-    if (!initScene()) {
-        std::printf("App cannot initialize.\n");
-        std::exit(0);
-    }
 }

@@ -1,14 +1,14 @@
-// Start-up: the window, its callbacks and the scene's first state.
+// Start-up shared by both hosts: the clock, the seeds and the scene's first state.
 #pragma once
-
-// Opens the full-screen window, registers the callbacks and sets up the scene, with every
-// random seed offset by `seedBase`. Returns only when initialisation has succeeded; the caller
-// then runs the main loop.
-void startTyvok(int* argc, char** argv, unsigned seedBase);
 
 // A reading of the steady clock in milliseconds, different from run to run: the seed base
 // that gives each run its own oscillator phases and stars.
 unsigned steadyClockSeed();
 
-// One-time OpenGL and scene set-up after the window exists.
-bool initScene();
+// Sets the program's clock to 0, to follow the host's clock from its next reading, and offsets
+// every random seed by `seedBase`. Called before the window opens.
+void startClock(unsigned seedBase);
+
+// One-time OpenGL and scene set-up once the window exists and its context is current. With
+// `helpHint`, shows "Press ? key for Help Screen". Asks for the pointer at its rest point.
+bool initScene(bool helpHint = true);

@@ -3,7 +3,6 @@
 
 #include "controls/setting_steps.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <algorithm>
 #include <cctype>
@@ -52,17 +51,14 @@ void toggleHelp(const KeyTargets& t) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
-void toggleFullScreen(const KeyTargets& t) {
+KeyAction toggleFullScreen(const KeyTargets& t) {
     if (!toggle(t.flags.fullScreen)) {
         t.settings.cameraMode = cameraAutomatic;
-        glutReshapeWindow(windowedSide, windowedSide);
-        glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
-    } else {
-        t.settings.cameraMode = cameraManual;
-        glutFullScreen();
-        glutSetCursor(GLUT_CURSOR_NONE);
-        t.flags.clearPending = 1;
+        return KeyAction::enterWindow;
     }
+    t.settings.cameraMode = cameraManual;
+    t.flags.clearPending = 1;
+    return KeyAction::enterFullScreen;
 }
 
 // The bars grow to six, then shrink through five to none: the step runs 1 to 6, then -5 to 0.
@@ -112,7 +108,7 @@ KeyAction pressKey(unsigned char key, const KeyTargets& t) {
     case 'C':
         toggleMessage(text, s.clockOn, "Frame/Second Clock On", "Frame/Second Clock Off");
         break;
-    case 'F': toggleFullScreen(t); break;
+    case 'F': action = toggleFullScreen(t); break;
     case 'L': cycleLetterbox(t); break;
     case 'P': toggleMessage(text, t.flags.paused, "Pause Motion", "Continue Motion"); break;
     case 'R': action = KeyAction::reset; break;

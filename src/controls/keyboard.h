@@ -15,8 +15,10 @@ struct KeyTargets {
     double nowSec;
 };
 
-// What a key leaves to the caller: the reset, which starts the whole program's state afresh.
-enum class KeyAction { none, reset };
+// What a key leaves to the caller: the reset, which starts the whole program's state afresh, and
+// the window changes that the host carries out: the 512 x 512 window with an arrow cursor, or
+// full screen with no cursor.
+enum class KeyAction { none, reset, enterWindow, enterFullScreen };
 
 // Cancels a pending clear, acts on the key, then hands the same key to handleSceneKey.
 KeyAction pressKey(unsigned char key, const KeyTargets& targets);

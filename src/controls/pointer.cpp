@@ -67,6 +67,6 @@ void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDe
 void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta) {
     if (!input.mouseMoved) return;
     input.mouseMoved = 0;
-    glutWarpPointer(pointerRestX, pointerRestY);
+    input.recentrePending = 1;
     moveManualCamera(input, pose, frameDelta);
 }

@@ -11,6 +11,8 @@ struct PointerInput {
     int mouseDX = 0;   // the last pointer report's offset from the rest point
     int mouseDY = 0;
     int mouseMoved = 0; // a report has come since the pointer was last recentred
+    // The pointer is to be put back at the rest point: the host does it after the frame.
+    int recentrePending = 0;
 };
 
 enum ArrowBit { arrowLeft = 1, arrowRight = 2, arrowUp = 4, arrowDown = 8 };
@@ -30,6 +32,6 @@ void clickPointer(PointerInput& input, int button, int x, int y);
 // Walks the camera in the horizontal plane along its yaw heading by the held arrow keys.
 void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta);
 
-// The manual camera's step of the scene pass: once a pointer report has arrived, puts the
-// pointer back at the rest point and walks.
+// The manual camera's step of the scene pass: once a pointer report has arrived, asks for the
+// pointer to be put back at the rest point and walks.
 void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta);

@@ -3,7 +3,6 @@
 
 #include "overlay/glyph_quad.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cstdio>
@@ -30,8 +29,7 @@ void copyText(char (&buffer)[messageCapacity], const char* text) {
 TextOverlay::~TextOverlay() {}
 
 void TextOverlay::drawText(const char* text, short x, short y, float size) {
-    int windowHeight = glutGet(GLUT_WINDOW_HEIGHT);
-    short baseY = static_cast<short>(windowHeight - y);
+    short baseY = static_cast<short>(currentWindowHeight - y);
     std::size_t length = std::strlen(text);
     short penX = x;
 
@@ -46,10 +44,10 @@ void TextOverlay::drawText(const char* text, short x, short y, float size) {
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glPushMatrix();
     glPushAttrib(GL_VIEWPORT_BIT);
-    glViewport(0, 0, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+    glViewport(0, 0, currentWindowWidth, currentWindowHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, glutGet(GLUT_WINDOW_WIDTH), 0, windowHeight, -1, 1);
+    glOrtho(0, currentWindowWidth, 0, currentWindowHeight, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 

@@ -31,6 +31,9 @@ class TextOverlay {
     float color[4];
     char messageText[messageCapacity] = {};
     unsigned fontTexture = 0;
+    // The window's current size, which the host keeps up to date: text is laid out in it, from
+    // its top edge. It can differ from the last reshape's size (before the first reshape).
+    int currentWindowWidth = 0, currentWindowHeight = 0;
     // The program's clock in milliseconds, which messages are timed by.
     const std::int64_t* clockMs = nullptr;
 

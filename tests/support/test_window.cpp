@@ -3,7 +3,7 @@
 
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/startup.h"
+#include "app/glut_host.h"
 
 #include <GL/freeglut.h>
 #include <cstdio>
@@ -45,6 +45,7 @@ void pumpEventsUntil(const std::function<bool()>& done) {
 void renderFrameAt(int ms) {
     app.nowMs = ms;
     drawFrame();
+    performFrameRequests();
     glFinish();
 }
 

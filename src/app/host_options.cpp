@@ -1,0 +1,14 @@
+// What the command line asks of the host that runs the program.
+#include "app/host_options.h"
+
+HostOptions hostOptions(const CommandLine& line) {
+    HostOptions options;
+    options.host = line.host;
+    const bool ownWindow = line.host == HostKind::glutWindow;
+    options.maxFps = line.maxFps >= 0 ? line.maxFps : ownWindow ? 0 : xWindowDefaultFps;
+    options.fullScreen = ownWindow && !line.startWindowed;
+    options.setWindowSize = ownWindow && !line.geometryGiven;
+    options.windowId = line.windowId;
+    options.displayName = line.displayName;
+    return options;
+}

@@ -1,0 +1,95 @@
+// The frame pacer on the program's clock, on time and late, and what each command line asks of
+// the host.
+#include "app/frame_pacer.h"
+#include "app/host_options.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <vector>
+
+namespace {
+
+// Draws frames for `seconds` as a host does: waits as long as the pacer says, wakes up
+// `lateness(frame)` milliseconds after that, and draws. Returns the frames' times.
+template <typename Lateness>
+std::vector<std::int64_t> run(int maxFps, std::int64_t startMs, int seconds, Lateness lateness) {
+    FramePacer pacer(maxFps);
+    std::vector<std::int64_t> frames;
+    for (std::int64_t now = startMs;;) {
+        now += pacer.waitMs(now);
+        now += lateness(frames.size());
+        if (now >= startMs + seconds * 1000) break;
+        frames.push_back(now);
+        pacer.frameDrawn(now);
+    }
+    return frames;
+}
+
+int busiestSecond(const std::vector<std::int64_t>& frames) {
+    std::map<std::int64_t, int> perSecond;
+    int most = 0;
+    for (std::int64_t ms : frames)
+        most = std::max(most, ++perSecond[ms / 1000]);
+    return most;
+}
+
+} // namespace
+
+TEST(FramePacer, OnTimeFramesKeepTheRateWithoutDrift) {
+    for (int fps : {1, 7, 30, 60, 144}) {
+        const auto frames = run(fps, 123456, 10, [](std::size_t) { return 0; });
+        EXPECT_EQ(frames.size(), 10u * fps) << fps << " a second";
+        EXPECT_EQ(busiestSecond(frames), fps);
+    }
+    FramePacer unlimited(0);
+    unlimited.frameDrawn(5);
+    EXPECT_EQ(unlimited.waitMs(5), 0);
+}
+
+TEST(FramePacer, LateFramesNeverBurstNorPutMoreThanTheLimitIntoOneSecond) {
+    // The grid starts 300 ms into a second; the frame due at 800 comes at 1299, still within
+    // its period, so the grid holds and the next is due at 1300: the second limit then holds
+    // off the one due at 1800 until 2000.
+    FramePacer two(2);
+    std::vector<std::int64_t> waits;
+    for (std::int64_t ms : {300, 1299, 1300}) {
+        two.frameDrawn(ms);
+        waits.push_back(two.waitMs(ms));
+    }
+    EXPECT_EQ(waits, (std::vector<std::int64_t>{500, 1, 700}));
+
+    // A frame late by a whole period starts the grid from itself: a full period to the next.
+    FramePacer thirty(30);
+    thirty.frameDrawn(1000), thirty.frameDrawn(1034), thirty.frameDrawn(1250);
+    EXPECT_EQ(thirty.waitMs(1250), 34);
+
+    std::mt19937 random(7);
+    for (int fps : {5, 30, 60}) {
+        std::uniform_int_distribution<int> late(0, 3 * 1000 / fps);
+        const auto frames = run(fps, 980, 60, [&](std::size_t) { return late(random); });
+        EXPECT_LE(busiestSecond(frames), fps) << fps << " a second";
+        EXPECT_GT(frames.size(), 60u * fps / 4) << fps << " a second";
+        for (std::size_t i = 2; i < frames.size(); ++i)
+            ASSERT_GE(frames[i] - frames[i - 2], 1000 / fps) << "a burst at " << frames[i];
+    }
+}
+
+TEST(HostOptions, EachCommandLineGetsItsHostLimitAndWindow) {
+    CommandLine line;
+    HostOptions own = hostOptions(line);
+    EXPECT_TRUE(own.host == HostKind::glutWindow && own.maxFps == 0 && own.fullScreen &&
+                own.setWindowSize);
+    line.startWindowed = true, line.geometryGiven = true, line.maxFps = 24;
+    own = hostOptions(line);
+    EXPECT_TRUE(own.maxFps == 24 && !own.fullScreen && !own.setWindowSize);
+
+    CommandLine existing;
+    existing.host = HostKind::xWindow, existing.windowId = 0x2a00007, existing.displayName = ":3";
+    HostOptions x = hostOptions(existing);
+    EXPECT_EQ(x.maxFps, 30);
+    EXPECT_EQ(x.windowId, 0x2a00007u);
+    EXPECT_STREQ(x.displayName, ":3");
+    existing.maxFps = 0;
+    EXPECT_EQ(hostOptions(existing).maxFps, 0) << "--max-fps 0 lifts the limit there too";
+}
