@@ -15,6 +15,7 @@ stopHelper() {
 }
 # openWindow W H: the helper's window, its id in $window.
 openWindow() {
+    rm -f "$work/window"
     "$X_PROBE" window "$1" "$2" >"$work/window" &
     helper=$!
     waitFor "test window" 20 test -s "$work/window" || exit 1
