@@ -60,13 +60,15 @@ xscreensaver-command -activate >/dev/null
 if waitFor "Tyvok started by the daemon" 30 hackPid && waitFor "picture on the screen" 60 pictured; then
     pictureNs=$(($(now) - activated))
     firstSwapNs=$(($(head -n1 "$swapLog" | cut -d' ' -f1) - activated))
-    frames=$(swaps)
-    waitSwaps $((frames + 10))
+    # Past the fade-in, two looks 10 frames apart.
+    waitFor "3 s on the program's clock" 60 eval '[ "$(programMs 4)" -ge 3000 ]'
+    look
+    waitSwaps $(($(swaps) + 10))
     look
     echo "first frame $(seconds "$firstSwapNs") s and first picture seen $(seconds "$pictureNs") s" \
         "after -activate; $changed of 786432 pixels changed in 10 frames, $lit lit"
     [ "$changed" -gt 1000 ] || fail "the picture hardly moved: $changed pixels changed"
-    [ "$lit" -gt 1000 ] || fail "the screen is black"
+    [ "$lit" -gt 10000 ] || fail "the screen is nearly black: $lit pixels lit"
     own=$(for option in --name --class --classname; do xdotool search "$option" '[Tt]yvok'; done)
     [ -z "$own" ] || fail "Tyvok opened windows of its own: $own"
 
