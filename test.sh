@@ -6,12 +6,12 @@ cd "$(dirname "$0")"
 
 # The build's packages, then GoogleTest and libpng for the tests, Xvfb, xdotool and xwd for the
 # window and end-to-end tests, groff for the manual page, and for the Debian package dpkg-dev
-# (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and both validators; for
-# the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
-# XScreenSaver's daemon.
+# (dpkg-shlibdeps, dpkg-deb, dpkg-parsechangelog), file (which CPack uses to find programs),
+# both validators and lintian; for the hosts' end-to-end tests Xlib's headers, xprop and
+# xwininfo, pgrep, openbox and XScreenSaver's daemon.
 tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
     libgtest-dev libpng-dev xvfb xdotool x11-apps groff-base \
-    dpkg-dev file desktop-file-utils appstream \
+    dpkg-dev file desktop-file-utils appstream lintian \
     libx11-dev x11-utils procps openbox xscreensaver
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.

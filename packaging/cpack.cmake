@@ -11,16 +11,20 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "The keyboard and mouse tune speeds, field of view, letterbox bars, gear"
     "teeth, the picture wrapped over the gears and its texture mode, lighting,"
     "line and point drawing, a manual camera and a hyperspace mode that leaves"
-    "trails. A help screen lists the keys.")
+    "trails. A help screen lists the keys."
+    "It also runs as an XScreenSaver hack, drawing into the screen saver's window.")
 set(TYVOK_MAINTAINER "Tyvok maintainers <maintainers@tyvok.example>"
     CACHE STRING "The Debian package's maintainer")
 set(CPACK_PACKAGE_CONTACT ${TYVOK_MAINTAINER})
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# Where Debian files its own XScreenSaver packages.
+set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the program links, with versions, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The program without its symbols: the package's users need no debugger's help.
+set(CPACK_STRIP_FILES ON)
 # Debian's file modes and ownership, whatever the build folder's umask.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

@@ -27,7 +27,8 @@ expectLines() {
     kill "$pid"
     wait "$pid" 2>/dev/null
     pid=""
-    diff <(sort) <(sort "$work/err") >"$work/diff" || fail "$folder: stderr differs: $(cat "$work/diff")"
+    diff <(sort) <(sort "$work/err") >"$work/diff" ||
+        fail "$folder: stderr differs: $(cat "$work/diff")"
 }
 
 mkdir "$work/empty" "$work/short"

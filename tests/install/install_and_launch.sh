@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix, moves that prefix elsewhere, starts the installed
-# launcher from an unrelated folder on the test display, checks that the font sheet was found
-# (glyphs, not solid boxes, in the start-up message) and that Escape ends the program with 0.
+# Installs the build into a temporary prefix, moves that prefix elsewhere, checks the installed
+# files, starts the program through XScreenSaver's link to the launcher from an unrelated folder
+# on the test display, checks that the font sheet was found (glyphs, not solid boxes, in the
+# start-up message) and that Escape ends the program with 0.
 # Arguments: the build folder and the file that holds the test display (":N").
 set -uo pipefail
 build=$1
@@ -26,13 +27,39 @@ cmake --install "$build" --prefix "$work/prefix" >"$work/install.log" || {
 mv "$work/prefix" "$work/moved"
 prefix=$work/moved
 
-for image in font wood128 metalplate128 fisheye brasstarnish128 monacolor128; do
-    [ -s "$prefix/share/tyvok/$image.bmp" ] || fail "image $image.bmp not installed"
+source=$(sed -n 's/^tyvok_SOURCE_DIR:STATIC=//p' "$build/CMakeCache.txt")
+for image in "$source"/data/*.bmp; do
+    cmp -s "$image" "$prefix/share/tyvok/${image##*/}" || fail "${image##*/} not installed"
 done
 [ -x "$prefix/libexec/tyvok/tyvok" ] || fail "program not installed under libexec/tyvok"
 [ "$(head -c 2 "$prefix/bin/tyvok")" = "#!" ] || fail "bin/tyvok is not the launcher script"
+hack=$prefix/libexec/xscreensaver/tyvok
+[ "$(readlink -f "$hack")" = "$prefix/bin/tyvok" ] || fail "XScreenSaver's link: $(ls -l "$hack")"
+grep -q 'Expat' "$prefix/share/doc/tyvok/copyright" || fail "no licence in the copyright file"
+gzip -t "$prefix/share/doc/tyvok/changelog.gz" || fail "no packed changelog"
+
+# XScreenSaver's settings: the command's and the slider's arguments, at both ends of the slider,
+# are options the program accepts: without a display it then stops at opening it, with status 1,
+# not with a usage error (status 2) or the launcher's complaint about its images.
+config=$prefix/share/xscreensaver/config/tyvok.xml
+grep -q '^<screensaver name="tyvok" _label="Tyvok">$' "$config" || fail "settings' name and label"
+rootArgument=$(sed -n 's/^ *<command arg="\([^"]*\)".*/\1/p' "$config")
+slider=$(sed -n 's/.* arg="\(--max-fps\) %".*/\1/p' "$config")
+low=$(sed -n 's/.* low="\([0-9]*\)".*/\1/p' "$config")
+high=$(sed -n 's/.* high="\([0-9]*\)".*/\1/p' "$config")
+[ "$rootArgument $slider $low $high" = "--root --max-fps 10 60" ] ||
+    fail "settings give '$rootArgument $slider $low $high'"
+for rate in "$low" "$high"; do
+    env -u DISPLAY XSCREENSAVER_WINDOW=0x400007 "$hack" "$rootArgument" "$slider" "$rate" \
+        >"$work/hack.log" 2>&1
+    status=$?
+    [ "$status" -eq 1 ] && ! grep -q 'cannot find the images' "$work/hack.log" ||
+        fail "hack's options: $status $(cat "$work/hack.log")"
+done
+grep -q '</_description>' "$config" || fail "settings lack a description"
 desktop=$prefix/share/applications/tyvok.desktop
-for line in '[Desktop Entry]' Type=Application Name=Tyvok Exec=tyvok Icon=tyvok Terminal=false; do
+for line in '[Desktop Entry]' Type=Application Name=Tyvok Exec=tyvok Icon=tyvok Terminal=false \
+    StartupWMClass=Tyvok; do
     grep -qxF "$line" "$desktop" || fail "desktop entry lacks $line"
 done
 # PNG signature, then the IHDR chunk's width and height: 128 x 128.
@@ -67,7 +94,7 @@ glyph_boxes() {
 }
 
 cd / || fail "cd /"
-DISPLAY=$display "$prefix/bin/tyvok" >"$work/tyvok.log" 2>&1 &
+DISPLAY=$display "$hack" >"$work/tyvok.log" 2>&1 &
 pid=$!
 export DISPLAY=$display
 timeout 20 xdotool search --sync --onlyvisible --name '^Tyvok$' >/dev/null ||
@@ -102,4 +129,5 @@ mv "$prefix/share/tyvok" "$work/images"
 status=$?
 [ "$status" -eq 1 ] || fail "launcher exit status $status without images"
 grep -q "cannot find the images" "$work/missing.log" || fail "launcher gave no reason"
-echo "installed, relocated, launched from /, glyphs drawn, Escape exit status 0"
+echo "installed, relocated, launched from / through XScreenSaver's link, glyphs drawn," \
+    "Escape exit status 0"
