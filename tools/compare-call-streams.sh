@@ -27,7 +27,7 @@ record() {
     cmake -S "$tree" -B "$tree/build" -DTYVOK_BENCHMARKS=OFF >/dev/null
     cmake --build "$tree/build" --target tyvok_core -j"$(nproc)" >/dev/null
     g++ -std=c++17 -O1 -I"$tree/src" "$root/tools/call_stream_driver.cpp" \
-        "$tree/build/libtyvok_core.a" -lglut -lGLU -lGL -lm -ldl -o "$tree/driver"
+        "$tree/build/libtyvok_core.a" -lglut -lGLU -lGL -lX11 -lm -ldl -o "$tree/driver"
     (cd "$tree/data" && apitrace trace --api gl -o "$work/$1.trace" "$tree/driver" >/dev/null 2>&1)
     apitrace dump --color=never "$work/$1.trace" |
         sed -E '/^\/\/ process\.name/d; s/^[0-9]+ //; s/0x[0-9a-f]+/0x?/g; s/(draw|read) = [0-9]+/\1 = ?/g' >"$work/$1.calls"

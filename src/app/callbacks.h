@@ -1,5 +1,4 @@
-// The GLUT host's callbacks (glut_host.cpp): each hands the event to its layer with the state
-// that layer acts on, and carries out what the layer asks of the window.
+// The GLUT host's callbacks, defined in glut_host.cpp: each event handed to its layer.
 #pragma once
 
 void handleKey(unsigned char key, int x, int y);
