@@ -182,8 +182,9 @@ fi
 
 if part pacing; then
     echo
-    echo "== Frame pacing: the default picture, swaps counted over ${window} s from ${skip} s after the"
-    echo "   first; medians of $runs alternated runs; processor time of the whole process"
+    echo "== Frame pacing: the default picture full screen at each frame limit (0: none), and on the"
+    echo "   root window in the X-window host at its default (30); swaps counted over ${window} s from"
+    echo "   ${skip} s after the first; processor time of the whole process; medians of $runs runs"
     cases=("--max-fps 30" "--max-fps 60" "--max-fps 0" "--root")
     for i in $(seq "$runs"); do
         for c in "${!cases[@]}"; do
