@@ -57,7 +57,8 @@ pictured() { look && [ "$lit" -gt 1000 ]; }
 
 activated=$(now)
 xscreensaver-command -activate >/dev/null
-if waitFor "Tyvok started by the daemon" 30 hackPid && waitFor "picture on the screen" 60 pictured; then
+if waitFor "Tyvok started by the daemon" 30 hackPid &&
+    waitFor "picture on the screen" 60 pictured; then
     pictureNs=$(($(now) - activated))
     firstSwapNs=$(($(head -n1 "$swapLog" | cut -d' ' -f1) - activated))
     # Past the fade-in, two looks 10 frames apart.
@@ -65,8 +66,9 @@ if waitFor "Tyvok started by the daemon" 30 hackPid && waitFor "picture on the s
     look
     waitSwaps $(($(swaps) + 10))
     look
-    echo "first frame $(seconds "$firstSwapNs") s and first picture seen $(seconds "$pictureNs") s" \
-        "after -activate; $changed of 786432 pixels changed in 10 frames, $lit lit"
+    echo "first frame $(seconds "$firstSwapNs") s and first picture seen" \
+        "$(seconds "$pictureNs") s after -activate;" \
+        "$changed of 786432 pixels changed in 10 frames, $lit lit"
     [ "$changed" -gt 1000 ] || fail "the picture hardly moved: $changed pixels changed"
     [ "$lit" -gt 10000 ] || fail "the screen is nearly black: $lit pixels lit"
     own=$(for option in --name --class --classname; do xdotool search "$option" '[Tt]yvok'; done)
@@ -79,6 +81,6 @@ if waitFor "Tyvok started by the daemon" 30 hackPid && waitFor "picture on the s
     fi
     pid=""
 fi
-if grep -E 'Sanitizer|runtime error' "$work/daemon.log"; then fail "sanitizer report from the hack"; fi
+grep -E 'Sanitizer|runtime error' "$work/daemon.log" && fail "sanitizer report from the hack"
 [ "$failures" -eq 0 ] || tail -n 30 "$work/daemon.log"
 finish

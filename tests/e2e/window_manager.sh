@@ -5,7 +5,10 @@
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay 1024x768 openbox
 startTyvok --window
-findWindow() { window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1) && [ -n "$window" ]; }
+findWindow() {
+    window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
+    [ -n "$window" ]
+}
 waitFor "visible Tyvok window" 30 findWindow || finish
 waitSwaps 10
 

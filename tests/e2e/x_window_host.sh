@@ -22,7 +22,9 @@ openWindow() {
     window=$(head -n1 "$work/window")
 }
 # look: the window's pixels against the last look: "width height lit changed lit0..lit3".
-look() { read -r width height lit changed quadrants <<<"$("$X_PROBE" pixels "$window" "$work/pixels")"; }
+look() {
+    read -r width height lit changed quadrants <<<"$("$X_PROBE" pixels "$window" "$work/pixels")"
+}
 # drawsInEveryQuadrant W H: the picture fills the window of that size, and moves.
 drawsInEveryQuadrant() {
     local frames
