@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 frames=${1:-300}
-for tool in valgrind Xvfb xdotool cc; do
+for tool in valgrind Xvfb xdotool c++; do
     command -v "$tool" >/dev/null || { echo "memcheck.sh needs $tool" >&2; exit 2; }
 done
 if [ ! -f build/CMakeCache.txt ]; then
@@ -22,7 +22,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-cc -shared -fPIC -O2 -o "$work/frame_counter.so" tools/memcheck_frame_counter.c -ldl
+# The tests' and the benchmark's swap counter counts the frames: one line per buffer swap.
+c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" bench/swap_counter.cpp -ldl
 
 exec 3>"$work/displayfd"
 Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -33,19 +34,13 @@ export DISPLAY=":$(head -n1 "$work/displayfd")"
 log=build/memcheck.log
 (
     cd data
-    TYVOK_FRAME_COUNT_FILE="$work/frames" LD_PRELOAD="$work/frame_counter.so" \
+    SWAP_LOG="$work/frames" LD_PRELOAD="$work/swap_counter.so" \
         valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect,possible \
         --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 --keep-debuginfo=yes \
         --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck.supp --log-file="../$log" ../build/tyvok
 ) &
 program=$!
-# The count file is rewritten in place, so a read can come back empty or cut: only a number
-# counts, and the last good one stands until the next.
-frameCount() {
-    local text
-    text=$(head -c 32 "$work/frames" 2>/dev/null | tr -d '[:space:]') || true
-    if [[ $text =~ ^[0-9]+$ ]]; then count=$text; fi
-}
+frameCount() { count=$(wc -l 2>/dev/null <"$work/frames" || echo 0); }
 count=0
 started=$SECONDS
 while kill -0 "$program" 2>/dev/null && [ "$count" -lt "$frames" ]; do
