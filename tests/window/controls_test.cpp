@@ -5,7 +5,6 @@
 #include "app/globals.h"
 #include "app/settings.h"
 #include "app/startup.h"
-#include "scene/projection.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -73,6 +72,9 @@ const KeyRow rows[] = {
     {"nN", &app.flags.hashCounter, 14, "15 # : 15|0 # : 0"},
     {"oO", &settings.texGenMode, 1, "2 Option 2/2: Eye Map|0 Option 0/2: Sphere Map"},
     {"oO", &settings.texGenMode, 0, "1 Option 1/2: Object Map"},
+    {"lL", &settings.letterbox, 4,
+     "5* Letterbox: 5|6* Letterbox: 6|5* Letterbox: 5|4* Letterbox: 4|3* Letterbox: 3|"
+     "2* Letterbox: 2|1* Letterbox: 1|0* Letterbox: 0|1* Letterbox: 1"},
     {"", &settings.mainSpeed, 1, "1.111111* Main Speed: 1.11\n", GLUT_KEY_PAGE_UP},
     {"", &settings.mainSpeed, 1, "0.9* Main Speed: 0.90\n", GLUT_KEY_PAGE_DOWN},
     {"", &settings.speed, 1, "1.111111* Speed: 1.11\n", GLUT_KEY_HOME},
@@ -131,21 +133,6 @@ TEST(Controls, KeysWithoutACommandChangeNothingButCancelAPendingClear) {
         handleKey(static_cast<unsigned char>(code), 0, 0);
         EXPECT_TRUE(state() == before) << "key code " << code;
     }
-}
-
-TEST(Controls, LetterboxGoesUpAndDownAndTheStepKeysDrift) {
-    startTestProgram();
-    const int shown[] = {1, 2, 3, 4, 5, 6, 5, 4, 3, 2, 1, 0, 1, 2, 3, 4, 5, 6, 5, 4, 3};
-    for (int i = 0; i < 21; ++i) {
-        handleKey(i % 2 ? 'L' : 'l', 0, 0);
-        EXPECT_EQ(textOverlay.messageText, "Letterbox: " + std::to_string(shown[i])) << i;
-        EXPECT_EQ(settings.letterbox, shown[i]) << "after press " << i + 1;
-    }
-    for (char key : std::string("r-=[]l")) // r in the falling half: l starts again from 0
-        handleKey(key, 0, 0);
-    EXPECT_NEAR(settings.rotateSpeed / 2.0, 0.9999999, 5e-8);
-    EXPECT_NEAR(settings.objectSize, 1.00277725, 5e-8);
-    EXPECT_STREQ(textOverlay.messageText, "Letterbox: 1");
 }
 
 // r after every setting, the pause, the quit fade and the camera have been changed through the
@@ -217,45 +204,5 @@ TEST(Controls, ManualCameraTurnsByEachAxisOnceAndWalksOnEveryFrameAfterAPointerR
             << "no report of the warp after frame " << frame;
         EXPECT_EQ(app.input.mouseDX, 0) << "the warp's report is not at the rest point";
         EXPECT_EQ(app.input.mouseDY, 0) << "the warp's report is not at the rest point";
-    }
-}
-
-// The view transform brings the camera to the eye, and the point ahead on its heading, turned
-// down by its pitch, to straight ahead.
-TEST(Controls, ViewTransformPutsTheCameraAtTheEyeLookingAlongItsHeading) {
-    startTestProgram(true);
-    settings.cameraMode = cameraManual, settings.cameraZ = 1.5f;
-    const double yaw = 30 * M_PI / 180, pitch = 20 * M_PI / 180;
-    CameraPath path;
-    CameraPose pose{1, 0.5, 2, 20, 30};
-    setupProjection(settings, app.windowWidth, app.windowHeight);
-    applyViewTransform(path, pose, settings, 0, 0.02f, {0, 0});
-    double m[16];
-    glGetDoublev(GL_MODELVIEW_MATRIX, m);
-    for (double d : {0.0, 1.0}) {
-        const double world[3] = {1 + d * std::sin(yaw) * std::cos(pitch), 0.5 - d * std::sin(pitch),
-                                 2 - d * std::cos(yaw) * std::cos(pitch)};
-        for (int row = 0; row < 3; ++row)
-            EXPECT_NEAR(m[12 + row] + m[row] * world[0] + m[4 + row] * world[1] +
-                            m[8 + row] * world[2],
-                        row == 2 ? -1.5 - d : 0, 1e-5)
-                << "eye coordinate " << row << " of the point " << d << " ahead";
-    }
-}
-
-TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane) {
-    // clang-format off
-    const double cases[][4] = { // arrows held, yaw in degrees, then the step in x and in z
-        {arrowUp, 0, 0, -1},   {arrowUp, 90, 1, 0},    {arrowDown, 90, -1, 0},
-        {arrowLeft, 0, -1, 0}, {arrowRight, 90, 0, 1}, {arrowUp | arrowRight, 0, 1, -1},
-        {arrowLeft | arrowRight, 30, 0, 0}, {arrowUp | arrowDown, 30, 0, 0}, {0, 30, 0, 0}};
-    // clang-format on
-    for (const auto& c : cases) {
-        CameraPose pose{0, 0, 0, 40, c[1]};
-        moveManualCamera(PointerInput{int(c[0]), 0, 0, 0}, pose, 0.5f);
-        const std::string arrows = "arrows " + std::to_string(int(c[0])) + " at yaw ";
-        EXPECT_NEAR(pose.camX, c[2], 1e-6) << arrows << c[1] << ": x";
-        EXPECT_NEAR(pose.camZ, c[3], 1e-6) << arrows << c[1] << ": z";
-        EXPECT_EQ(pose.camY, 0) << arrows << c[1] << ": y";
     }
 }
