@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "app/settings.h"
 #include "app/startup.h"
+#include "scene/projection.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -204,5 +205,46 @@ TEST(Controls, ManualCameraTurnsByEachAxisOnceAndWalksOnEveryFrameAfterAPointerR
             << "no report of the warp after frame " << frame;
         EXPECT_EQ(app.input.mouseDX, 0) << "the warp's report is not at the rest point";
         EXPECT_EQ(app.input.mouseDY, 0) << "the warp's report is not at the rest point";
+    }
+}
+
+// The view transform brings the camera to the eye, and the point ahead on its heading, turned
+// down by its pitch, to straight ahead (the reference frame's automatic camera neither turns nor
+// sidesteps).
+TEST(Controls, ViewTransformPutsTheCameraAtTheEyeLookingAlongItsHeading) {
+    startTestProgram(true);
+    settings.cameraMode = cameraManual, settings.cameraZ = 1.5f;
+    const double yaw = 30 * M_PI / 180, pitch = 20 * M_PI / 180;
+    CameraPath path;
+    CameraPose pose{1, 0.5, 2, 20, 30};
+    setupProjection(settings, app.windowWidth, app.windowHeight);
+    applyViewTransform(path, pose, settings, 0, 0.02f, {0, 0});
+    double m[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    for (double d : {0.0, 1.0}) {
+        const double world[3] = {1 + d * std::sin(yaw) * std::cos(pitch), 0.5 - d * std::sin(pitch),
+                                 2 - d * std::cos(yaw) * std::cos(pitch)};
+        for (int row = 0; row < 3; ++row)
+            EXPECT_NEAR(m[12 + row] + m[row] * world[0] + m[4 + row] * world[1] +
+                            m[8 + row] * world[2],
+                        row == 2 ? -1.5 - d : 0, 1e-5)
+                << "eye coordinate " << row << " of the point " << d << " ahead";
+    }
+}
+
+TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane) {
+    // clang-format off
+    const double cases[][4] = { // arrows held, yaw in degrees, then the step in x and in z
+        {arrowUp, 0, 0, -1},   {arrowUp, 90, 1, 0},    {arrowDown, 90, -1, 0},
+        {arrowLeft, 0, -1, 0}, {arrowRight, 90, 0, 1}, {arrowUp | arrowRight, 0, 1, -1},
+        {arrowLeft | arrowRight, 30, 0, 0}, {arrowUp | arrowDown, 30, 0, 0}, {0, 30, 0, 0}};
+    // clang-format on
+    for (const auto& c : cases) {
+        CameraPose pose{0, 0, 0, 40, c[1]};
+        moveManualCamera(PointerInput{int(c[0]), 0, 0, 0}, pose, 0.5f);
+        const std::string arrows = "arrows " + std::to_string(int(c[0])) + " at yaw ";
+        EXPECT_NEAR(pose.camX, c[2], 1e-6) << arrows << c[1] << ": x";
+        EXPECT_NEAR(pose.camZ, c[3], 1e-6) << arrows << c[1] << ": z";
+        EXPECT_EQ(pose.camY, 0) << arrows << c[1] << ": y";
     }
 }
