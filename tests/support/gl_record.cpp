@@ -2,6 +2,8 @@
 // the font's quads, and the OpenGL errors it reads.
 #include "gl_record.h"
 
+#include "test_window.h"
+
 #include <GL/gl.h>
 #include <cmath>
 #include <dlfcn.h>
@@ -45,6 +47,10 @@ TextLine visibleLine(const std::string& text, int x, int y, int size) {
             text.substr(first, last - first + 1)};
 }
 
+TextLine messageLine(const std::string& text) {
+    return visibleLine(text, 10, 25, 20);
+}
+
 void recordText() {
     glyphs.clear();
     recording = true;
@@ -68,6 +74,12 @@ std::vector<TextLine> recordedText() {
         penX = x;
     }
     return lines;
+}
+
+std::vector<TextLine> textDrawnAt(int ms) {
+    recordText();
+    renderFrameAt(ms);
+    return recordedText();
 }
 
 int glErrorsRead() {

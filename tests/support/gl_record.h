@@ -21,11 +21,15 @@ std::ostream& operator<<(std::ostream& out, const TextLine& line);
 // The line that `text` drawn at (x, y) with `size` shows: leading spaces move the first visible
 // glyph right by one advance each, trailing spaces show nothing.
 TextLine visibleLine(const std::string& text, int x, int y, int size);
+// The line a key's message `text` shows at the message place.
+TextLine messageLine(const std::string& text);
 
 // Starts recording the text drawn from now on, forgetting what was recorded before.
 void recordText();
 // The text drawn since recordText, in the order drawn; recording goes on.
 std::vector<TextLine> recordedText();
+// The text that a frame drawn at `ms` on the program's clock shows.
+std::vector<TextLine> textDrawnAt(int ms);
 
 // How many OpenGL errors anything in the process has read with glGetError so far.
 int glErrorsRead();

@@ -1,52 +1,31 @@
-// Checks the committed font sheet: its BMP header and its cell layout.
-#include <gtest/gtest.h>
+// Checks the committed font sheet: the layout the image reader takes and its cell layout.
+#include "textures/bmp_check.h"
+#include "textures/bmp_decode.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-constexpr int kSide = 128;
-
-// 'BM', 49,206 bytes, pixels at 54, a 40-byte info header, 128 x 128 (a positive height: bottom
-// row first), one plane, 24 bits, uncompressed, 49,152 bytes of pixels.
-const Bytes kHeader = {'B', 'M', 0x36, 0xC0, 0, 0, 0, 0, 0, 0,  54, 0, 0, 0, 40, 0, 0,    0, 128,
-                       0,   0,   0,    128,  0, 0, 0, 1, 0, 24, 0,  0, 0, 0, 0,  0, 0xC0, 0, 0};
-
-Bytes readImage(const std::string& name) {
-    std::ifstream file(std::string(TYVOK_DATA_DIR) + "/" + name, std::ios::binary);
-    Bytes bytes(std::istreambuf_iterator<char>(file), {});
-    EXPECT_EQ(bytes.size(), 54u + 3 * kSide * kSide) << name;
-    EXPECT_TRUE(std::equal(kHeader.begin(), kHeader.end(), bytes.begin())) << name;
-    bytes.resize(54 + 3 * kSide * kSide);
-    return bytes;
-}
-
-// Blue, green, red of the pixel at (x, y) in the upright picture.
-std::tuple<int, int, int> pixel(const Bytes& bytes, int x, int y) {
-    const std::size_t at = 54 + 3 * (static_cast<std::size_t>(kSide - 1 - y) * kSide + x);
-    return {bytes[at], bytes[at + 1], bytes[at + 2]};
-}
-
-// The font file stores the sheet from its top row down: sheet row y is file row y, which the
-// upright picture shows at kSide - 1 - y. Cells are 8 x 16, sixteen to a row, from character 32.
-bool lit(const Bytes& sheet, int character, int cellX, int cellY) {
-    const int index = character - 32, sheetY = index / 16 * 16 + cellY;
-    const auto [blue, green, red] = pixel(sheet, index % 16 * 8 + cellX, kSide - 1 - sheetY);
-    return blue + green + red > 0;
+// Whether the font file lights the pixel (x, y) of `character`'s 8 x 16 cell. Cells stand
+// sixteen to a row from character 32, and the file stores the sheet from its top row down.
+bool lit(const std::vector<unsigned char>& sheet, int character, int x, int y) {
+    const int index = character - 32, sheetY = index / 16 * 16 + y;
+    const std::size_t at = bmpHeaderBytes + 3 * std::size_t(sheetY * bmpSide + index % 16 * 8 + x);
+    return sheet[at] + sheet[at + 1] + sheet[at + 2] > 0;
 }
 
 // The text sampler's window is shifted 1.3 texels right and down from the cell grid, so each
 // cell's first two rows and columns show in its neighbour's window and must stay black.
 TEST(FontSheet, CellEdgesStayBlackAndPrintableCharactersHaveDistinctGlyphs) {
-    const Bytes sheet = readImage("font.bmp");
+    std::ifstream file(TYVOK_DATA_DIR "/font.bmp", std::ios::binary);
+    std::vector<unsigned char> sheet(std::istreambuf_iterator<char>(file), {});
+    ASSERT_EQ(bmpProblem(sheet.data(), sheet.size()), "");
+    ASSERT_EQ(sheet.size(), bmpFileBytes);
     std::set<std::string> glyphs; // a glyph drawn twice would read as the wrong character
     for (int character = 32; character < 160; ++character) {
         std::string pattern; // the cell as '#' and '.'

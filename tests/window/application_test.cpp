@@ -13,38 +13,26 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-// Frames at these times from the program's start, as at process start.
-static void framesAt(std::initializer_list<int> times, std::vector<float>* deltas = nullptr) {
-    for (int ms : times) {
+// The first seconds, with a stall across the third: each frame's time step (steps beyond a tenth
+// count as a half), the frame rate (30 until the first second, then the count closes once after
+// the stall) and the fade-in (half way at 1.5 s, full after the stall).
+TEST(FrameDriver, FrameTimeRateAndFadeInThroughTheFirstSecondsAndAStall) {
+    startTestProgram(true);
+    std::vector<float> deltas, fades;
+    std::vector<int> counts;
+    for (int ms : {80, 180, 300, 400, 500, 600, 700, 800, 900, 1000, 1500, 4500, 4510, 4520}) {
         renderFrameAt(ms);
-        if (deltas) deltas->push_back(app.frameDelta);
+        deltas.push_back(app.frameDelta), counts.push_back(app.framesPerSecond);
+        fades.push_back(app.fadeLevel);
     }
-}
-
-TEST(FrameDriver, FrameTimeIsTheClocksStepWithStepsBeyondATenthCountedAsAHalf) {
-    startTestProgram(true);
-    std::vector<float> deltas;
-    framesAt({80, 180, 300}, &deltas);
-    EXPECT_EQ(deltas, std::vector<float>({0.08f, 0.1f, 0.05f}));
-}
-
-TEST(FrameDriver, FrameRateShowsThirtyUntilTheFirstSecondThenCatchesUpAfterAStall) {
-    startTestProgram(true);
-    framesAt({80, 180, 300, 400, 500, 600, 700, 800});
-    std::vector<int> counts; // 30 until the first close; a stall closes the count once
-    for (int ms : {900, 1000, 1500, 4500, 4510, 4520, 4530}) {
-        renderFrameAt(ms);
-        counts.push_back(app.framesPerSecond);
-    }
-    EXPECT_EQ(counts, std::vector<int>({30, 10, 10, 2, 2, 2, 2}));
-}
-
-TEST(FrameDriver, AStallAcrossTheThirdSecondStillEndsTheFadeInAtFullLevel) {
-    startTestProgram(true);
-    framesAt({80, 180, 1500});
-    EXPECT_FLOAT_EQ(app.fadeLevel, 0.5f);
-    renderFrameAt(4500);
-    EXPECT_EQ(app.fadeLevel, 1.0f);
+    EXPECT_EQ(std::vector<float>(deltas.begin(), deltas.begin() + 3),
+              std::vector<float>({0.08f, 0.1f, 0.05f}))
+        << "frame time";
+    EXPECT_EQ(std::vector<int>(counts.begin() + 8, counts.end()),
+              std::vector<int>({30, 10, 10, 2, 2, 2}))
+        << "frame rate";
+    EXPECT_FLOAT_EQ(fades[10], 0.5f) << "fade-in at 1.5 s";
+    EXPECT_EQ(fades[11], 1.0f) << "fade-in after the stall";
 }
 
 TEST(FrameDriver, APendingClearClearsExactlyOneFrameInHyperspace) {

@@ -46,23 +46,12 @@ const char* const helpText[28] = {
     "   <?> to return",
 };
 
-TextLine message(const std::string& text) {
-    return visibleLine(text, 10, 25, 20);
-}
-
-// The text a frame at `ms` draws.
-std::vector<TextLine> textAt(int ms) {
-    recordText();
-    renderFrameAt(ms);
-    return recordedText();
-}
-
 } // namespace
 
 TEST(TextOnScreen, HelpScreenShowsItsHeadingAndEveryLineInPlace) {
     startTestProgram(true);
     handleKey('?', 0, 0);
-    const std::vector<TextLine> lines = textAt(20000); // after the title and the first message
+    const std::vector<TextLine> lines = textDrawnAt(20000); // after the title and the first message
     ASSERT_EQ(lines.size(), 29u) << "the heading and 28 lines, each with something to read";
     EXPECT_EQ(lines[0], visibleLine("Tyvok", 20, 69, 30));
     for (int i = 0; i < 28; ++i) {
@@ -75,47 +64,41 @@ TEST(TextOnScreen, HelpScreenShowsItsHeadingAndEveryLineInPlace) {
     }
 }
 
-TEST(TextOnScreen, AKeysMessageStandsAtTheMessagePlaceForThreeSeconds) {
+// A key's message stands at the message place for three seconds; an OpenGL error shows its line
+// in one frame at 40 % of the width, and keeps the message up for three seconds more.
+TEST(TextOnScreen, AKeysMessageStandsThreeSecondsAndAnOpenGLErrorShowsItsLineOnce) {
     startTestProgram(true);
     renderFrameAt(12000);
     recordText();
     handleKey('t', 0, 0);
-    EXPECT_EQ(recordedText(), std::vector<TextLine>{message("Textures Off")}) << "at the key";
-    EXPECT_EQ(textAt(14999), std::vector<TextLine>{message("Textures Off")});
-    EXPECT_EQ(textAt(15000), std::vector<TextLine>{}) << "three seconds after the key";
+    EXPECT_EQ(recordedText(), std::vector<TextLine>{messageLine("Textures Off")}) << "at the key";
+    EXPECT_EQ(textDrawnAt(14999), std::vector<TextLine>{messageLine("Textures Off")});
+    EXPECT_EQ(textDrawnAt(15000), std::vector<TextLine>{}) << "three seconds after the key";
+    handleKey('p', 0, 0);
+    glEnable(0xFFFF);
+    EXPECT_EQ(textDrawnAt(16000),
+              (std::vector<TextLine>{
+                  messageLine("Pause Motion"),
+                  visibleLine("OpenGL Error: invalid enumerant", 1024 * 4 / 10, 25, 20)}));
+    EXPECT_EQ(textDrawnAt(18900), std::vector<TextLine>{messageLine("Pause Motion")});
+    EXPECT_EQ(textDrawnAt(19000), std::vector<TextLine>{}) << "three seconds after the error";
 }
 
-TEST(TextOnScreen, FrameRateReadoutStandsOnTheMessageLine120PixelsFromTheRight) {
-    startTestProgram(true);
-    handleKey('c', 0, 0);
-    std::vector<TextLine> lines;
-    for (int ms = 20000; ms < 26000; ms += 100) // ten frames a second, long after the message
-        lines = textAt(ms);
-    EXPECT_EQ(lines, std::vector<TextLine>{visibleLine(" 10 Frame/Sec", 1024 - 120, 25, 20)});
-}
-
-TEST(TextOnScreen, TitleReadoutAndHelpLinesNeverReplaceTheMessage) {
+// The title, the frame-rate readout and the help lines never replace the message; once the
+// message and the title are gone the readout stands alone, 120 pixels from the right.
+TEST(TextOnScreen, FrameRateReadoutTitleAndHelpLeaveTheMessageInPlace) {
     startTestProgram(true);
     renderFrameAt(5000);
     handleKey('c', 0, 0), handleKey('p', 0, 0), handleKey('?', 0, 0);
     for (int ms = 5100; ms < 7900; ms += 100)
         renderFrameAt(ms);
-    const std::vector<TextLine> lines = textAt(7900); // the title too, before 10 s
+    const std::vector<TextLine> lines = textDrawnAt(7900); // the title too, before 10 s
     ASSERT_GT(lines.size(), 30u) << "message, readout, help and title";
-    EXPECT_EQ(lines[0], message("Pause Motion"));
+    EXPECT_EQ(lines[0], messageLine("Pause Motion"));
     EXPECT_EQ(lines.back().size, 60) << "the title, drawn last";
-}
-
-// An OpenGL error shows its line in one frame at 40 % of the width, and keeps the message up
-// for three seconds more.
-TEST(TextOnScreen, AnOpenGLErrorShowsItsLineOnceAndKeepsTheMessageUp) {
-    startTestProgram(true);
-    renderFrameAt(19000);
-    handleKey('p', 0, 0);
-    glEnable(0xFFFF);
-    EXPECT_EQ(textAt(20000), (std::vector<TextLine>{message("Pause Motion"),
-                                                    visibleLine("OpenGL Error: invalid enumerant",
-                                                                1024 * 4 / 10, 25, 20)}));
-    EXPECT_EQ(textAt(22900), std::vector<TextLine>{message("Pause Motion")});
-    EXPECT_EQ(textAt(23000), std::vector<TextLine>{});
+    handleKey('?', 0, 0);
+    for (int ms = 8000; ms < 14000; ms += 100) // ten frames a second
+        renderFrameAt(ms);
+    EXPECT_EQ(textDrawnAt(14000),
+              std::vector<TextLine>{visibleLine(" 10 Frame/Sec", 1024 - 120, 25, 20)});
 }
