@@ -74,13 +74,9 @@ TEST(InputSoak, TenThousandPressesOfEachStepKeyKeepTheClusterInThePicture) {
     handleKey('r', 0, 0); // full brightness, whatever the fade-in had reached
     const float largest = std::numeric_limits<float>::max(),
                 smallest = std::numeric_limits<float>::min(); // positive and normal
-    float* const stepped[] = {&settings.lightRotateSpeed,
-                              &settings.movementSpeed,
-                              &settings.rotateSpeed,
-                              &settings.objectSize,
-                              &settings.cameraZ,
-                              &settings.mainSpeed,
-                              &settings.speed};
+    SimSettings& s = settings;
+    float* const stepped[] = {&s.lightRotateSpeed, &s.movementSpeed, &s.rotateSpeed, &s.objectSize,
+                              &s.cameraZ,          &s.mainSpeed,     &s.speed};
     // The ten step keys, then Page Up, Page Down, Home and End; frames come after the title.
     for (int key = 0, ms = 10000; key < 14; ++key) {
         for (int press = 0; press < 10000; ++press)
