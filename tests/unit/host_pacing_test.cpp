@@ -67,7 +67,7 @@ TEST(FramePacer, FramesOnTimeKeepTheRateAndLateOnesNeverBurstNorExceedTheLimitIn
             for (std::size_t i = 2; i < frames.size(); ++i)
                 ASSERT_GE(frames[i] - frames[i - 2], 1000 / fps) << "a burst at " << frames[i];
         }
-    FramePacer unlimited(0);
+    FramePacer unlimited(0); // no limit: never a wait
     unlimited.frameDrawn(5);
     EXPECT_EQ(unlimited.waitMs(5), 0);
 }
