@@ -1,6 +1,7 @@
 // Opens the program's real window on the test display and reads pictures back from it.
 #include "test_window.h"
 
+#include "app/callbacks.h"
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/glut_host.h"
@@ -52,6 +53,11 @@ bool pumpEventsUntil(const std::function<bool()>& done) {
         glutMainLoopEvent(), usleep(5000);
     }
     return true;
+}
+
+void pressKeys(const char* keys) {
+    for (; *keys; ++keys)
+        handleKey(static_cast<unsigned char>(*keys), 0, 0);
 }
 
 void renderFrameAt(int ms) {

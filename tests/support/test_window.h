@@ -19,6 +19,9 @@ void startTestProgram(bool syntheticClockOnly = false, const char* imageFolder =
 // passed; says whether `done` held. Callers assert it.
 [[nodiscard]] bool pumpEventsUntil(const std::function<bool()>& done);
 
+// Presses each of `keys` in turn, as the keyboard reports them.
+void pressKeys(const char* keys);
+
 // Draws one frame at `ms` on the program's clock and waits for the renderer to finish.
 void renderFrameAt(int ms);
 

@@ -39,7 +39,7 @@ TEST(FrameDriver, APendingClearClearsExactlyOneFrameInHyperspace) {
     startTestProgram(true);
     // Only a clear reaches the letterbox bar's corner; a key without a command cancels the clear
     // that l asks for.
-    handleKey(' ', 0, 0), handleKey('l', 0, 0), handleKey('x', 0, 0);
+    pressKeys(" lx");
     std::vector<int> corner;
     for (bool requestClear : {false, true, false}) {
         glClearColor(1, 0, 0, 1);

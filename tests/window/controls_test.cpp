@@ -159,8 +159,7 @@ TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
     for (const auto& f : fields)
         startUp.push_back(f.field.get());
     renderFrameAt(5000);
-    for (char key : std::string(",l<stuwoic=+}])p"))
-        handleKey(key, 0, 0);
+    pressKeys(",l<stuwoic=+}])p");
     handleSpecialKey(GLUT_KEY_PAGE_UP, 0, 0), handleSpecialKey(GLUT_KEY_HOME, 0, 0);
     handleKey('v', 0, 0), handleSpecialKey(GLUT_KEY_UP, 0, 0), handlePointerMotion(470, 360);
     renderFrameAt(5050); // the manual camera turns and walks

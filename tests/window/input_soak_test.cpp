@@ -119,8 +119,7 @@ TEST(InputSoak, EverySpeedAtTheLargestFloatStaysFiniteInTheLongestFrames) {
 // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
 TEST(InputSoak, HoursOfTurningLeaveAHalfDegreeTurnAsVisibleAsAtTheStart) {
     startTestProgram(true);
-    handleKey('r', 0, 0);
-    handleKey('v', 0, 0);
+    pressKeys("rv");
     app.input.mouseDX = app.input.mouseDY = app.input.mouseMoved = 0;
     const AppState state = app;
     const OscillatorBank bank = oscBank;

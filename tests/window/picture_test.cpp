@@ -17,7 +17,7 @@
 // is drawn filled and leaves depth writes and its capabilities as it found them.
 TEST(Picture, PolygonModeKeyStepsOpenGLThroughLinesPointsAndFill) {
     startTestProgram(true);
-    handleKey('c', 0, 0), handleKey('?', 0, 0);
+    pressKeys("c?");
     int ms = 20000;
     for (GLint expected : {GL_LINE, GL_POINT, GL_FILL}) {
         handleKey('w', 0, 0);

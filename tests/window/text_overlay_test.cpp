@@ -89,7 +89,7 @@ TEST(TextOnScreen, AKeysMessageStandsThreeSecondsAndAnOpenGLErrorShowsItsLineOnc
 TEST(TextOnScreen, FrameRateReadoutTitleAndHelpLeaveTheMessageInPlace) {
     startTestProgram(true);
     renderFrameAt(5000);
-    handleKey('c', 0, 0), handleKey('p', 0, 0), handleKey('?', 0, 0);
+    pressKeys("cp?");
     for (int ms = 5100; ms < 7900; ms += 100)
         renderFrameAt(ms);
     const std::vector<TextLine> lines = textDrawnAt(7900); // the title too, before 10 s

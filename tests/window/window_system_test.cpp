@@ -35,8 +35,7 @@ TEST(WindowSystem, AOnePixelWindowDrawsWithoutErrors) {
     ASSERT_TRUE(pumpEventsUntil([] { return app.windowWidth == 1 && app.windowHeight == 1; }));
     int ms = 20000;
     for (int press = 1; press <= 12; ++press) {
-        handleKey('l', 0, 0), handleKey('w', 0, 0);
-        handleKey(press == 4 ? 'c' : press == 8 ? '?' : 'n', 0, 0);
+        pressKeys(press == 4 ? "lwc" : press == 8 ? "lw?" : "lwn");
         renderFrameAt(ms += 50);
     }
     renderFrameAt(ms += 5000); // letterbox 0, with the help and the readout
