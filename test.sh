@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 # window and end-to-end tests, the X fixes library that reads the cursor back, groff for the
 # manual page, and for the Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb,
 # dpkg-parsechangelog), file (which CPack uses to find programs), both validators and lintian.
-tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
+tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
     libgtest-dev libpng-dev xvfb xdotool x11-apps libxfixes-dev groff-base \
     dpkg-dev file desktop-file-utils appstream lintian
 

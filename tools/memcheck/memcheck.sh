@@ -2,10 +2,10 @@
 # Runs Tyvok under valgrind's memcheck for a few hundred frames on a small Xvfb screen, ends it
 # with Escape, and fails on any invalid read or write, any use of undefined values, or any leak
 # from the program's own code (the OpenGL driver's own memory is suppressed: memcheck.supp).
-# Usage: tools/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind options
+# Usage: tools/memcheck/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind options
 # (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 frames=${1:-300}
 for tool in valgrind Xvfb xdotool cc; do
     command -v "$tool" >/dev/null || { echo "memcheck.sh needs $tool" >&2; exit 2; }
@@ -22,7 +22,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-cc -shared -fPIC -O2 -o "$work/frame_counter.so" tools/memcheck_frame_counter.c -ldl
+cc -shared -fPIC -O2 -o "$work/frame_counter.so" tools/memcheck/memcheck_frame_counter.c -ldl
 
 exec 3>"$work/displayfd"
 Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -36,7 +36,7 @@ log=build/memcheck.log
     TYVOK_FRAME_COUNT_FILE="$work/frames" LD_PRELOAD="$work/frame_counter.so" \
         valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect,possible \
         --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 --keep-debuginfo=yes \
-        --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck.supp --log-file="../$log" ../build/tyvok
+        --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck/memcheck.supp --log-file="../$log" ../build/tyvok
 ) &
 program=$!
 # The count file is rewritten in place, so a read can come back empty or cut: only a number

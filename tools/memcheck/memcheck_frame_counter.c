@@ -1,4 +1,4 @@
-/* For tools/memcheck.sh: counts the program's frames by its buffer swaps, into a file. */
+/* For tools/memcheck/memcheck.sh: counts the program's frames by its buffer swaps, into a file. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
