@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
-# Starts or stops the test display: an Xvfb server of 1024 x 768 on a free display number,
-# whose number is written to <dir>/display for the tests to read.
+# Starts or stops a private X display: an Xvfb server on a free display number, whose number is
+# written to <dir>/display for the tests and scripts to read. Every private display of the
+# project starts here. Usage: xvfb.sh start|stop DIR [--screen WIDTHxHEIGHT, default 1024x768]
 set -euo pipefail
 . "$(dirname "$0")/wait.sh"
 action=$1
 dir=$2
+shift 2
+screen=1024x768
+while [ $# -gt 0 ]; do
+    case "$1" in
+    --screen) screen=$2; shift 2 ;;
+    *) echo "xvfb.sh: unknown option $1" >&2; exit 2 ;;
+    esac
+done
 mkdir -p "$dir"
 case "$action" in
 start)
@@ -13,7 +22,7 @@ start)
     fi
     rm -f "$dir/display" "$dir/pid"
     exec 3>"$dir/displayfd"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/pid"
     if waitUntil test -s "$dir/displayfd"; then
         echo ":$(head -n1 "$dir/displayfd")" >"$dir/display"

@@ -16,19 +16,16 @@ fi
 cmake --build build --target tyvok -j"$(nproc)"
 
 work=$(mktemp -d)
-xvfb=""
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    tests/support/xvfb.sh stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
 cc -shared -fPIC -O2 -o "$work/frame_counter.so" tools/memcheck/memcheck_frame_counter.c -ldl
 
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/displayfd")"
+tests/support/xvfb.sh start "$work/xvfb" --screen 320x240 >/dev/null
+DISPLAY=$(cat "$work/xvfb/display")
+export DISPLAY
 
 log=build/memcheck.log
 (

@@ -15,21 +15,15 @@ cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target tyvok tyvok_to_png -j2 >/dev/null
 
 work=$(mktemp -d)
-xvfb="" tyvok=""
+tyvok=""
 cleanup() {
     [ -z "$tyvok" ] || kill "$tyvok" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    "$root/tests/support/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/displayfd" ] && break
-    sleep 0.1
-done
-DISPLAY=:$(head -n1 "$work/displayfd")
+"$root/tests/support/xvfb.sh" start "$work/xvfb" --screen 640x480 >/dev/null
+DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 
 (cd "$root/data" && exec "$build/tyvok") &
