@@ -5,12 +5,13 @@
 #include <cmath>
 #include <iterator>
 
+namespace {
+
+// The path's two waypoints: x, y, z, pitch, yaw.
 const float pathWaypoints[2][5] = {
     {0, 0, 0, 0, 0},
     {0, 0, 3, 0, 0},
 };
-
-namespace {
 
 const double mouseLookDegreesPerPixel = 0.1;
 const float pathSpeedPerMovementSpeed = 0.1f;

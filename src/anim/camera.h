@@ -16,9 +16,6 @@ struct CameraPath {
     float pathProgress = 0;
 };
 
-// The path's two waypoints: x, y, z, pitch, yaw.
-extern const float pathWaypoints[2][5];
-
 // Cosine easing from a (t = 0) to b (t = 1).
 double cosInterp(float a, float b, float t);
 

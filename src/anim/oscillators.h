@@ -20,7 +20,8 @@ enum OscSlot {
     oscTitleY = 18,
 };
 
-// The slots that are randomised and advanced: 0 to 19.
+// The slots that are advanced: 0 to 19. Slots 1 to 19 are also randomised, at start-up and on
+// a reset; slot 0 never is: its phase starts at zero and runs on at the main speed.
 constexpr int oscSlotsInUse = 20;
 
 struct OscillatorBank {

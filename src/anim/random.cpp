@@ -4,16 +4,19 @@
 #include <cstdint>
 
 namespace {
+
 std::uint32_t randomState = 1;
-}
 
-void seedRandom(unsigned seed) {
-    randomState = seed;
-}
-
+// The next value of the sequence, 0 to 32767.
 int nextRandom() {
     randomState = randomState * 214013u + 2531011u;
     return static_cast<int>((randomState >> 16) & 0x7FFF);
+}
+
+} // namespace
+
+void seedRandom(unsigned seed) {
+    randomState = seed;
 }
 
 double randUnit(double x) {

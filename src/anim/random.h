@@ -6,9 +6,6 @@
 // Restarts the sequence from `seed`.
 void seedRandom(unsigned seed);
 
-// The next value of the sequence, 0 to 32767.
-int nextRandom();
-
 // Uniform on [0, x): one value of the sequence divided by 32768, times x.
 double randUnit(double x);
 

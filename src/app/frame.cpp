@@ -36,6 +36,20 @@ void drawUniverse() {
     glPopMatrix();
 }
 
+// The frame's clock steps: nowSec from nowMs, and the time since the last frame, a longer one
+// than longestFrame counted as stalledFrame.
+void advanceClock() {
+    app.nowSec = static_cast<double>(app.nowMs) * 0.001;
+    app.frameDelta = static_cast<float>(app.nowSec - app.prevSec);
+    if (app.frameDelta > longestFrame) app.frameDelta = stalledFrame;
+    app.prevSec = app.nowSec;
+}
+
+// The quit fade's level at `nowSec`; below quitFadeEnd the program ends.
+float quitFadeLevel(double nowSec, int quitTime) {
+    return static_cast<float>(1 - (nowSec - quitTime) / quitFadeSeconds);
+}
+
 void drawTitle() {
     // The title fades by the clock in single precision.
     float alpha = static_cast<float>(
@@ -58,13 +72,6 @@ void reshapeView(int width, int height) {
     glViewport(0, 0, width, height);
 }
 
-void advanceClock() {
-    app.nowSec = static_cast<double>(app.nowMs) * 0.001;
-    app.frameDelta = static_cast<float>(app.nowSec - app.prevSec);
-    if (app.frameDelta > longestFrame) app.frameDelta = stalledFrame;
-    app.prevSec = app.nowSec;
-}
-
 void countFrameRate(AppState& state) {
     state.framesThisSecond += 1;
     if (state.nowSec < state.nextFpsSecond) return;
@@ -76,10 +83,6 @@ void countFrameRate(AppState& state) {
         state.nextFpsSecond += 1.0;
     state.framesPerSecond = state.framesThisSecond;
     state.framesThisSecond = 0;
-}
-
-float quitFadeLevel(double nowSec, int quitTime) {
-    return static_cast<float>(1 - (nowSec - quitTime) / quitFadeSeconds);
 }
 
 void drawScene() {

@@ -17,15 +17,9 @@ void advanceProgramClock(std::uint32_t reading);
 // The window's new size: kept for the frame's projection and layout, and made the viewport.
 void reshapeView(int width, int height);
 
-// The clock steps of a frame: seconds and the capped frame time.
-void advanceClock();
-
 // Counts this frame and, once state.nowSec reaches state.nextFpsSecond, closes the count into
 // framesPerSecond, the frame-rate readout's number.
 void countFrameRate(AppState& state);
-
-// The quit fade for the current time; below 0.1 the program ends.
-float quitFadeLevel(double nowSec, int quitTime);
 
 // The scene pass: the light when lighting is on, the camera step, then the gear cluster.
 void drawScene();

@@ -13,6 +13,7 @@
 #include "app/window_class.h"
 #include "controls/keyboard.h"
 #include "controls/pointer.h"
+#include "controls/special_keys.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>

@@ -79,6 +79,36 @@ void stepTesselation(const KeyTargets& t, int delta) {
     buildGearList(t.gear, t.settings.tesselation);
 }
 
+// The keys that rebuild the gear or cycle the image, the texture-generation mode and a counter;
+// every key reaches them after the other commands.
+void handleSceneKey(unsigned char key, const KeyTargets& t) {
+    SimSettings& s = t.settings;
+    switch (std::toupper(key)) {
+    case '<': stepTesselation(t, -1); break;
+    case '>': stepTesselation(t, +1); break;
+    case 'I': {
+        static const char* const images[imageCount] = {
+            "Image 0/4: Wood", "Image 1/4: Metal", "Image 2/4: FishEye",
+            "Image 3/4: TarnishedBrass", "Image 4/4: Mona Lisa"};
+        s.imageIndex = s.imageIndex >= imageCount - 1 ? 0 : s.imageIndex + 1;
+        t.text.showMessage(images[s.imageIndex]);
+        break;
+    }
+    case 'N':
+        t.flags.hashCounter = t.flags.hashCounter == hashCounterMax ? 0 : t.flags.hashCounter + 1;
+        t.text.showNumber("# : %d", t.flags.hashCounter);
+        break;
+    case 'O': {
+        static const char* const options[texGenModeCount] = {
+            "Option 0/2: Sphere Map", "Option 1/2: Object Map", "Option 2/2: Eye Map"};
+        s.texGenMode = s.texGenMode >= texGenEyeLinear ? texGenSphereMap : s.texGenMode + 1;
+        t.text.showMessage(options[s.texGenMode]);
+        break;
+    }
+    default: break;
+    }
+}
+
 } // namespace
 
 KeyAction pressKey(unsigned char key, const KeyTargets& t) {
@@ -132,32 +162,4 @@ KeyAction pressKey(unsigned char key, const KeyTargets& t) {
     }
     handleSceneKey(key, t);
     return action;
-}
-
-void handleSceneKey(unsigned char key, const KeyTargets& t) {
-    SimSettings& s = t.settings;
-    switch (std::toupper(key)) {
-    case '<': stepTesselation(t, -1); break;
-    case '>': stepTesselation(t, +1); break;
-    case 'I': {
-        static const char* const images[imageCount] = {
-            "Image 0/4: Wood", "Image 1/4: Metal", "Image 2/4: FishEye",
-            "Image 3/4: TarnishedBrass", "Image 4/4: Mona Lisa"};
-        s.imageIndex = s.imageIndex >= imageCount - 1 ? 0 : s.imageIndex + 1;
-        t.text.showMessage(images[s.imageIndex]);
-        break;
-    }
-    case 'N':
-        t.flags.hashCounter = t.flags.hashCounter == hashCounterMax ? 0 : t.flags.hashCounter + 1;
-        t.text.showNumber("# : %d", t.flags.hashCounter);
-        break;
-    case 'O': {
-        static const char* const options[texGenModeCount] = {
-            "Option 0/2: Sphere Map", "Option 1/2: Object Map", "Option 2/2: Eye Map"};
-        s.texGenMode = s.texGenMode >= texGenEyeLinear ? texGenSphereMap : s.texGenMode + 1;
-        t.text.showMessage(options[s.texGenMode]);
-        break;
-    }
-    default: break;
-    }
 }

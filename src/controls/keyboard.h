@@ -20,8 +20,6 @@ struct KeyTargets {
 // full screen with no cursor.
 enum class KeyAction { none, reset, enterWindow, enterFullScreen };
 
-// Cancels a pending clear, acts on the key, then hands the same key to handleSceneKey.
+// Cancels a pending clear, acts on the key, then hands the same key on to the keys that rebuild
+// the gear or cycle the image, the texture-generation mode and a counter.
 KeyAction pressKey(unsigned char key, const KeyTargets& targets);
-
-// The keys that rebuild the gear or cycle the image, the texture-generation mode and a counter.
-void handleSceneKey(unsigned char key, const KeyTargets& targets);

@@ -1,7 +1,5 @@
-// Arrow keys, Page Up/Down, Home/End, the pointer and the manual camera that walks with them.
+// The pointer, and the manual camera that turns with it and walks by the held arrow keys.
 #include "controls/pointer.h"
-
-#include "controls/setting_steps.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -12,36 +10,7 @@ namespace {
 const double headingDegreesPerRadian = 57.2958;
 const double walkUnitsPerSecond = 2.0;
 
-int arrowBit(int key) {
-    switch (key) {
-    case GLUT_KEY_LEFT: return arrowLeft;
-    case GLUT_KEY_RIGHT: return arrowRight;
-    case GLUT_KEY_UP: return arrowUp;
-    case GLUT_KEY_DOWN: return arrowDown;
-    default: return 0;
-    }
-}
-
 } // namespace
-
-void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text) {
-    input.arrowKeys |= arrowBit(key);
-    switch (key) {
-    case GLUT_KEY_PAGE_UP:
-        scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n", text);
-        break;
-    case GLUT_KEY_PAGE_DOWN:
-        scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n", text);
-        break;
-    case GLUT_KEY_HOME: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n", text); break;
-    case GLUT_KEY_END: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n", text); break;
-    default: break;
-    }
-}
-
-void releaseSpecialKey(int key, PointerInput& input) {
-    input.arrowKeys &= ~arrowBit(key);
-}
 
 void recordPointer(PointerInput& input, int x, int y) {
     input.mouseMoved = 1;

@@ -1,9 +1,7 @@
-// Arrow keys, Page Up/Down, Home/End, the pointer and the manual camera that walks with them.
+// The pointer, and the manual camera that turns with it and walks by the held arrow keys.
 #pragma once
 
 #include "anim/camera.h"
-#include "anim/sim_settings.h"
-#include "overlay/text_overlay.h"
 
 // What the special-key and pointer callbacks record for the frame to consume.
 struct PointerInput {
@@ -20,10 +18,6 @@ enum ArrowBit { arrowLeft = 1, arrowRight = 2, arrowUp = 4, arrowDown = 8 };
 // The fixed point, in window pixels, from which pointer offsets are measured.
 constexpr int pointerRestX = 450;
 constexpr int pointerRestY = 350;
-
-// A special key going down: an arrow is held, or a speed is stepped and shown.
-void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text);
-void releaseSpecialKey(int key, PointerInput& input);
 
 // A pointer report at window position (x, y); a click counts only for the left button.
 void recordPointer(PointerInput& input, int x, int y);

@@ -2,8 +2,20 @@
 #include "scene/gear_cluster.h"
 
 #include <GL/gl.h>
+#include <array>
 
 namespace {
+
+// Where one gear sits: turned by `angle` degrees about the y axis (axisX false) or the
+// x axis (axisX true), pushed out gearDistance along z; diagonal gears spin the other way.
+struct GearPlacement {
+    float angle;
+    bool axisX;
+    bool diagonal;
+};
+
+constexpr int gearCount = 14;
+constexpr float gearDistance = 2.975f;
 
 // Four float loops: the y ring's axes, the poles on x, then the diagonals of the y ring and
 // of the x ring.
@@ -56,15 +68,16 @@ void disableTextureGeneration(int mode) {
     if (mode == texGenObjectLinear) glDisable(GL_TEXTURE_GEN_Q);
 }
 
-} // namespace
-
 const std::array<GearPlacement, gearCount> gearPlacements = generatePlacements();
 
+// Multiplies one gear's placement and spin onto the current matrix.
 void applyGearPlacement(const GearPlacement& g, float gearSpin, float halfTooth) {
     glRotatef(g.angle, g.axisX ? 1.0f : 0.0f, g.axisX ? 0.0f : 1.0f, 0);
     glTranslatef(0, 0, gearDistance);
     glRotatef(g.diagonal ? -(gearSpin + halfTooth) : gearSpin, 0, 0, 1);
 }
+
+} // namespace
 
 float halfToothTurn(int teeth) {
     return static_cast<float>(180 / teeth);

@@ -18,11 +18,12 @@ Vertex3 polar(float rho, float sinA, float cosA, float z) {
     return {rho * sinA, rho * cosA, z};
 }
 
-} // namespace
-
+// The tooth's outer radius at sub-step position k (0 to 10) of a tooth period.
 float gearOuterRadius(int k) {
     return 1 + toothDepth * toothProfile[k];
 }
+
+} // namespace
 
 GearMesh computeGearMesh(int tesselation) {
     GearMesh mesh;
@@ -74,9 +75,9 @@ void buildGearList(Gear& gear, int tesselation) {
     GearMesh mesh = computeGearMesh(tesselation);
     gear.teeth = mesh.teeth;
 
-    if (gear.list != -1) {
+    if (gear.list != noDisplayList<int>) {
         glDeleteLists(static_cast<GLuint>(gear.list), 1);
-        gear.list = -1;
+        gear.list = noDisplayList<int>;
     }
     gear.list = static_cast<int>(glGenLists(1));
     glNewList(static_cast<GLuint>(gear.list), GL_COMPILE);

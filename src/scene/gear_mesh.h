@@ -1,6 +1,8 @@
 // The gear: its vertices, computed once per tessellation, compiled into one display list.
 #pragma once
 
+#include "scene/display_list.h"
+
 #include <vector>
 
 struct Vertex3 {
@@ -15,15 +17,12 @@ struct GearMesh {
 
 constexpr int gearSubStepsPerTooth = 10;
 
-// The tooth's outer radius at sub-step position k (0 to 10) of a tooth period.
-float gearOuterRadius(int k);
-
 // Every vertex of a gear with 2 * tesselation teeth, in drawing order.
 GearMesh computeGearMesh(int tesselation);
 
 // The display list that holds one gear, and its number of teeth.
 struct Gear {
-    int list = -1; // -1 when there is none
+    int list = noDisplayList<int>;
     int teeth = 0;
 };
 

@@ -7,13 +7,19 @@
 
 namespace {
 
+// The colours setupSpotlight loads, each channel its level times the fade level, alpha 1.
+struct SpotlightColors {
+    float ambient[4];
+    float diffuse[4];
+    float specular[4];
+    float materialSpecular[4];
+};
+
 void fillColor(float out[4], float level, float fade) {
     float value = level * fade;
     out[0] = out[1] = out[2] = value;
     out[3] = 1;
 }
-
-} // namespace
 
 SpotlightColors computeSpotlightColors(float ambientLevel, float diffuseLevel, float specularLevel,
                                        float materialSpecularLevel, float fade) {
@@ -24,6 +30,8 @@ SpotlightColors computeSpotlightColors(float ambientLevel, float diffuseLevel, f
     fillColor(c.materialSpecular, materialSpecularLevel, fade);
     return c;
 }
+
+} // namespace
 
 void setupSpotlight(int lightIndex, float ambientLevel, float diffuseLevel, float specularLevel,
                     float materialSpecularLevel, float fade, float cameraZ) {

@@ -8,8 +8,6 @@
 
 namespace {
 
-const unsigned noList = ~0u;
-
 bool accepted(double x, double y, double z, double d, float outerRadius, float innerRadius,
               StarShape shape) {
     if (shape == starCubeShell) {
@@ -20,10 +18,13 @@ bool accepted(double x, double y, double z, double d, float outerRadius, float i
     return shape == starUpperHalfShell ? inShell && y >= 0 : inShell;
 }
 
-} // namespace
+struct Star {
+    double x, y, z;
+    float red, green, blue;
+};
 
-StarField::~StarField() {}
-
+// One star drawn from the random sequence: its position by rejection sampling in the shape's
+// region, then its colour.
 Star generateStar(float outerRadius, float innerRadius, StarShape shape) {
     double span = 2.0 * outerRadius;
     double x = 0, y = 0, z = 0, d = -0.1;
@@ -42,6 +43,10 @@ Star generateStar(float outerRadius, float innerRadius, StarShape shape) {
     star.red = static_cast<float>(randUnit(spread) + base);
     return star;
 }
+
+} // namespace
+
+StarField::~StarField() {}
 
 void StarField::buildStars(int count, float outerRadius, float innerRadius, StarShape shape) {
     releaseStars();
@@ -72,7 +77,7 @@ void StarField::drawStars() {
 }
 
 void StarField::releaseStars() {
-    if (displayList == noList) return;
+    if (displayList == noDisplayList<unsigned>) return;
     glDeleteLists(displayList, 1);
-    displayList = noList;
+    displayList = noDisplayList<unsigned>;
 }

@@ -41,17 +41,14 @@ void storeInNextSlot(TextureTable& table, unsigned name) {
     if (table.count < textureSlots) table.names[table.count++] = name;
 }
 
-} // namespace
-
+// Reads a 128 x 128, 24-bit BMP into a new texture, left bound; 0 when the file cannot be read.
+// Whatever the file holds is read the same way; `problem` receives what is wrong with it
+// (bmpProblem, or why it could not be read), or an empty text.
 unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap,
-                        std::string* problem) {
+                        std::string& problem) {
     std::vector<unsigned char> bytes;
-    std::string unreadable;
-    if (!readImageFile(path, bytes, unreadable)) {
-        if (problem) *problem = unreadable;
-        return 0;
-    }
-    if (problem) *problem = bmpProblem(bytes.data(), bytes.size());
+    if (!readImageFile(path, bytes, problem)) return 0;
+    problem = bmpProblem(bytes.data(), bytes.size());
     std::vector<unsigned char> rgba(rgbaImageBytes);
     decodeBmpPixels(bytes.data(), bytes.size(), alpha, threshold, rgba.data());
 
@@ -75,12 +72,14 @@ unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap,
     return name;
 }
 
+} // namespace
+
 ImageProblems loadTextures(TextureTable& table) {
     ImageProblems problems;
-    storeInNextSlot(table, loadBmpTexture(textureFiles[fontSlot], -1, 0, false, &problems[0]));
+    storeInNextSlot(table, loadBmpTexture(textureFiles[fontSlot], -1, 0, false, problems[0]));
     for (int i = firstPictureSlot; i < imageFileCount; ++i)
         storeInNextSlot(table, loadBmpTexture(textureFiles[i], 255, 0, true,
-                                              &problems[static_cast<std::size_t>(i)]));
+                                              problems[static_cast<std::size_t>(i)]));
     return problems;
 }
 

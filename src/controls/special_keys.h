@@ -1,0 +1,12 @@
+// The special keys: the arrows held for the manual camera, Page Up/Down and Home/End for speeds.
+#pragma once
+
+#include "anim/sim_settings.h"
+#include "controls/pointer.h"
+#include "overlay/text_overlay.h"
+
+// A special key going down: an arrow is held, or a speed is stepped and shown.
+void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text);
+
+// A special key going up: an arrow is let go.
+void releaseSpecialKey(int key, PointerInput& input);
