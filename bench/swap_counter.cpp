@@ -1,95 +1,79 @@
-// Counts a GLX program's buffer swaps when loaded with LD_PRELOAD: writes the time from process
-// start to the first swap (wall and processor time), and the swap rate and processor time per
-// frame over a fixed window after it, to $SWAP_COUNT_FILE. Processor times are the whole
-// process's, the renderer's worker threads included.
-//
-// SWAP_LAUNCH_NS: the launcher's CLOCK_REALTIME in ns just before exec (more precise than the
-// process start time in /proc/self/stat, which is in 10 ms ticks and is used otherwise).
-// SWAP_SKIP_SEC (default 1) and SWAP_WINDOW_SEC (default 4): the window starts that long after the
-// first swap and lasts that long.
+// Loaded with LD_PRELOAD into a GLX program: appends one line per buffer swap to $SWAP_LOG,
+//   <wall ns> <processor ns> <GLUT ms> <monotonic ms>
+// the swap's CLOCK_REALTIME, the whole process's processor time (every thread), and the last
+// reading of the program's own clock before it: glutGet(GLUT_ELAPSED_TIME) in a GLUT program,
+// CLOCK_MONOTONIC read by the executable itself (not by its libraries) counted from its first
+// such reading; -1 where the program never read that clock. glutSwapBuffers ends in
+// glXSwapBuffers, so one count serves every host, the benchmark, the tests and the memory check.
+#include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/auxv.h>
 #include <unistd.h>
 
 namespace {
 
-using SwapFunction = void (*)(Display*, GLXDrawable);
+std::int64_t glutMs = -1, monotonicMs = -1, monotonicOriginMs = -1;
 
-double clockSeconds(clockid_t clock) {
-    timespec t{};
-    clock_gettime(clock, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+template <typename Function> Function next(const char* name) {
+    return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-double envSeconds(const char* name, double fallback) {
-    const char* value = std::getenv(name);
-    return value ? std::atof(value) : fallback;
+std::int64_t nanoseconds(const timespec& t) {
+    return static_cast<std::int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
 
-// The process start on `clock`, and which clock that is.
-double processStart(clockid_t& clock) {
-    if (const char* launch = std::getenv("SWAP_LAUNCH_NS")) {
-        clock = CLOCK_REALTIME;
-        return static_cast<double>(std::strtoll(launch, nullptr, 10)) * 1e-9;
-    }
-    clock = CLOCK_BOOTTIME; // /proc start times count from boot, in clock ticks
-    unsigned long long ticks = 0;
-    if (std::FILE* stat = std::fopen("/proc/self/stat", "r")) {
-        // Field 22; the command name in field 2 has no spaces for the programs timed here.
-        if (std::fscanf(stat,
-                        "%*d %*s %*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %*u %*u %*d %*d "
-                        "%*d %*d %*d %*d %llu",
-                        &ticks) != 1)
-            ticks = 0;
-        std::fclose(stat);
-    }
-    return static_cast<double>(ticks) / static_cast<double>(sysconf(_SC_CLK_TCK));
-}
-
-clockid_t startClock = CLOCK_REALTIME;
-const double startSeconds = processStart(startClock);
-const double skipSeconds = envSeconds("SWAP_SKIP_SEC", 1);
-const double windowSeconds = envSeconds("SWAP_WINDOW_SEC", 4);
-double firstSwap = -1;
-double firstSwapCpu = 0;
-double windowCpuStart = -1, windowCpuEnd = 0; // processor time of the whole process
-long swapsInWindow = 0;
-bool written = false;
-
-void record(double now) {
-    if (firstSwap < 0) {
-        firstSwap = now;
-        firstSwapCpu = clockSeconds(CLOCK_PROCESS_CPUTIME_ID);
-    }
-    double since = now - firstSwap;
-    if (since >= skipSeconds && since < skipSeconds + windowSeconds) {
-        if (windowCpuStart < 0) windowCpuStart = clockSeconds(CLOCK_PROCESS_CPUTIME_ID);
-        windowCpuEnd = clockSeconds(CLOCK_PROCESS_CPUTIME_ID);
-        ++swapsInWindow;
-    }
-    if (since < skipSeconds + windowSeconds || written) return;
-    written = true;
-    const char* path = std::getenv("SWAP_COUNT_FILE");
-    std::FILE* out = path ? std::fopen(path, "w") : nullptr;
-    if (!out) return;
-    double cpuMsPerFrame = swapsInWindow > 1 ? (windowCpuEnd - windowCpuStart) * 1000.0 /
-                                                   static_cast<double>(swapsInWindow - 1)
-                                             : 0;
-    std::fprintf(out,
-                 "first_swap_ms %.1f\nfirst_swap_cpu_ms %.1f\nfps %.2f\ncpu_ms_per_frame %.3f\n"
-                 "swaps %ld\n",
-                 (firstSwap - startSeconds) * 1000.0, firstSwapCpu * 1000.0,
-                 static_cast<double>(swapsInWindow) / windowSeconds, cpuMsPerFrame, swapsInWindow);
-    std::fclose(out);
+// Whether `address` lies in the executable rather than in one of its libraries.
+bool inExecutable(const void* address) {
+    static const void* executableBase = [] {
+        Dl_info info{};
+        return dladdr(reinterpret_cast<void*>(getauxval(AT_ENTRY)), &info) ? info.dli_fbase
+                                                                           : nullptr;
+    }();
+    Dl_info info{};
+    return dladdr(address, &info) && info.dli_fbase == executableBase;
 }
 
 } // namespace
 
+extern "C" int clock_gettime(clockid_t clock, timespec* time) {
+    static auto real = next<int (*)(clockid_t, timespec*)>("clock_gettime");
+    const int result = real(clock, time);
+    if (result == 0 && clock == CLOCK_MONOTONIC && inExecutable(__builtin_return_address(0))) {
+        // Whole milliseconds of each reading, as a program that counts in milliseconds has them.
+        const std::int64_t ms = nanoseconds(*time) / 1000000;
+        if (monotonicOriginMs < 0) monotonicOriginMs = ms;
+        monotonicMs = ms - monotonicOriginMs;
+    }
+    return result;
+}
+
+extern "C" int glutGet(GLenum query) {
+    static auto real = next<int (*)(GLenum)>("glutGet");
+    const int value = real(query);
+    if (query == GLUT_ELAPSED_TIME) glutMs = value;
+    return value;
+}
+
 extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
-    static auto realSwap = reinterpret_cast<SwapFunction>(dlsym(RTLD_NEXT, "glXSwapBuffers"));
-    realSwap(display, drawable);
-    record(clockSeconds(startClock));
+    static auto real = next<void (*)(Display*, GLXDrawable)>("glXSwapBuffers");
+    static const int log = [] {
+        const char* path = std::getenv("SWAP_LOG");
+        return path ? open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644) : -1;
+    }();
+    real(display, drawable);
+    timespec wall{}, processor{};
+    clock_gettime(CLOCK_REALTIME, &wall);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &processor);
+    char line[96];
+    const int length = std::snprintf(
+        line, sizeof line, "%lld %lld %lld %lld\n", static_cast<long long>(nanoseconds(wall)),
+        static_cast<long long>(nanoseconds(processor)), static_cast<long long>(glutMs),
+        static_cast<long long>(monotonicMs));
+    if (log >= 0 && write(log, line, static_cast<std::size_t>(length)) < 0) std::perror("SWAP_LOG");
 }

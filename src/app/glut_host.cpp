@@ -24,9 +24,12 @@
 namespace {
 
 FramePacer pacer;
-// The monotonic clock when the last frame read GLUT's time: the pacer's waits are measured on
-// it, so that only the display callback reads GLUT's time.
-std::int64_t lastFrameMonotonicMs = 0;
+// The monotonic clock, in nanoseconds, when the last frame read GLUT's time: the pacer's waits
+// are measured on it, so that only the display callback reads GLUT's time. GLUT's time now is at
+// least the last frame's reading plus the whole milliseconds since then; an estimate from two
+// readings in whole milliseconds could run a millisecond ahead and put a frame into a second
+// that is already full.
+std::int64_t lastFrameMonotonicNs = 0;
 bool windowHidden = false;
 
 // The text overlay lays text out in the window's current size, which GLUT reports.
@@ -122,7 +125,7 @@ void handleIdle() {
     if (windowHidden)
         waitMs = -1;
     else if (pacer.limited())
-        waitMs = pacer.waitMs(app.nowMs + (monotonicMs() - lastFrameMonotonicMs));
+        waitMs = pacer.waitMs(app.nowMs + (monotonicNs() - lastFrameMonotonicNs) / 1000000);
     if (waitMs == 0)
         glutPostRedisplay();
     else if (XPending(glXGetCurrentDisplay()) == 0)
@@ -133,7 +136,7 @@ void handleDisplay() {
     noteWindowSize();
     readClock();
     // Read after GLUT's time, so that the idle callback's estimate of the clock is never ahead.
-    lastFrameMonotonicMs = monotonicMs();
+    lastFrameMonotonicNs = monotonicNs();
     drawFrame();
     glutSwapBuffers();
     pacer.frameDrawn(app.nowMs);

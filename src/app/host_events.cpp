@@ -54,7 +54,11 @@ void waitForInput(int fd, std::int64_t timeoutMs) {
 }
 
 std::int64_t monotonicMs() {
+    return monotonicNs() / 1000000;
+}
+
+std::int64_t monotonicNs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+    return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }

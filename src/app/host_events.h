@@ -17,5 +17,6 @@ int pendingStopSignal();
 // `timeoutMs` milliseconds pass (a negative timeout: no limit).
 void waitForInput(int fd, std::int64_t timeoutMs);
 
-// The monotonic clock in whole milliseconds.
+// The monotonic clock in whole milliseconds, and in nanoseconds.
 std::int64_t monotonicMs();
+std::int64_t monotonicNs();

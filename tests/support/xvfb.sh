@@ -1,19 +1,15 @@
 #!/usr/bin/env bash
-# Starts or stops a private X display: an Xvfb server on a free display number, whose number is
-# written to <dir>/display for the tests and scripts to read. Every private display of the
-# project starts here. Usage: xvfb.sh start|stop DIR [--screen WIDTHxHEIGHT, default 1024x768]
+# Starts or stops a private X display (every one of the project's starts here): an Xvfb server
+# of 1024 x 768 on a free display number, whose number is written to <dir>/display for the tests
+# and scripts to read.
+# Usage: xvfb.sh start|stop DIR [WxH [WINDOW_MANAGER]]: another screen size, and a window manager
+# (openbox) that runs on the display until it stops.
 set -euo pipefail
 . "$(dirname "$0")/wait.sh"
 action=$1
 dir=$2
-shift 2
-screen=1024x768
-while [ $# -gt 0 ]; do
-    case "$1" in
-    --screen) screen=$2; shift 2 ;;
-    *) echo "xvfb.sh: unknown option $1" >&2; exit 2 ;;
-    esac
-done
+size=${3:-1024x768}
+manager=${4:-}
 mkdir -p "$dir"
 case "$action" in
 start)
@@ -22,19 +18,32 @@ start)
     fi
     rm -f "$dir/display" "$dir/pid"
     exec 3>"$dir/displayfd"
-    Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/pid"
-    if waitUntil test -s "$dir/displayfd"; then
-        echo ":$(head -n1 "$dir/displayfd")" >"$dir/display"
-        echo "Xvfb running on $(cat "$dir/display")"
-        exit 0
+    if ! waitUntil test -s "$dir/displayfd"; then
+        echo "Xvfb did not start within $waitSeconds s:" >&2
+        cat "$dir/xvfb.log" >&2
+        exit 1
     fi
-    echo "Xvfb did not start within $waitSeconds s:" >&2
+    echo ":$(head -n1 "$dir/displayfd")" >"$dir/display"
+    echo "Xvfb running on $(cat "$dir/display")"
+    [ -z "$manager" ] && exit 0
+    DISPLAY=$(cat "$dir/display") "$manager" >"$dir/manager.log" 2>&1 &
+    echo $! >"$dir/manager.pid"
+    # A window manager that follows the EWMH names itself on the root window.
+    managerRunning() {
+        DISPLAY=$(cat "$dir/display") xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null |
+            grep -q 'window id'
+    }
+    waitUntil managerRunning && exit 0
+    echo "$manager did not start within $waitSeconds s:" >&2
+    cat "$dir/manager.log" >&2
     cat "$dir/xvfb.log" >&2
     exit 1
     ;;
 stop)
+    if [ -f "$dir/manager.pid" ]; then kill "$(cat "$dir/manager.pid")" 2>/dev/null || true; fi
     if [ -f "$dir/pid" ]; then kill "$(cat "$dir/pid")" 2>/dev/null || true; fi
-    rm -f "$dir/display" "$dir/pid"
+    rm -f "$dir/display" "$dir/pid" "$dir/manager.pid"
     ;;
 esac

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Records the OpenGL calls of a scripted run of the real executable on two revisions and
-# compares them, pointer values aside. Usage: tools/call-streams/compare-call-streams.sh BASE [OTHER]
-# where OTHER defaults to the working tree. A library built from tools/call-streams/ is preloaded
+# compares them, pointer values aside.
+# Usage: tools/call-streams/compare-call-streams.sh BASE [OTHER], where OTHER defaults to the working tree. A library built from tools/call-streams/ is preloaded
 # into the program: it keeps the callbacks the program registers with GLUT and, in place of
 # GLUT's main loop, drives them through a fixed script (call-streams/script.cpp) on a synthetic
 # clock, which also fixes the random seed's base (call-streams/monotonic_clock.cpp).
@@ -15,7 +15,8 @@ other=${2:-}
 work=$(mktemp -d /tmp/tyvok-calls-XXXXXX)
 trap '"$root/tests/support/xvfb.sh" stop "$work/xvfb"' EXIT
 
-"$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev apitrace xvfb
+"$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev \
+    apitrace xvfb
 
 # Unpacks a revision into $work/$2; an empty revision is the working tree as it stands.
 checkout() {

@@ -2,12 +2,12 @@
 # Runs Tyvok under valgrind's memcheck for a few hundred frames on a small Xvfb screen, ends it
 # with Escape, and fails on any invalid read or write, any use of undefined values, or any leak
 # from the program's own code (the OpenGL driver's own memory is suppressed: memcheck.supp).
-# Usage: tools/memcheck/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind options
-# (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
+# Usage: tools/memcheck/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind
+# options (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 frames=${1:-300}
-for tool in valgrind Xvfb xdotool cc; do
+for tool in valgrind Xvfb xdotool c++; do
     command -v "$tool" >/dev/null || { echo "memcheck.sh needs $tool" >&2; exit 2; }
 done
 if [ ! -f build/CMakeCache.txt ]; then
@@ -21,28 +21,23 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-cc -shared -fPIC -O2 -o "$work/frame_counter.so" tools/memcheck/memcheck_frame_counter.c -ldl
+# The tests' and the benchmark's swap counter counts the frames: one line per buffer swap.
+c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" bench/swap_counter.cpp -ldl
 
-tests/support/xvfb.sh start "$work/xvfb" --screen 320x240 >/dev/null
+tests/support/xvfb.sh start "$work/xvfb" 320x240 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 
 log=build/memcheck.log
 (
     cd data
-    TYVOK_FRAME_COUNT_FILE="$work/frames" LD_PRELOAD="$work/frame_counter.so" \
+    SWAP_LOG="$work/frames" LD_PRELOAD="$work/swap_counter.so" \
         valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect,possible \
         --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 --keep-debuginfo=yes \
         --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck/memcheck.supp --log-file="../$log" ../build/tyvok
 ) &
 program=$!
-# The count file is rewritten in place, so a read can come back empty or cut: only a number
-# counts, and the last good one stands until the next.
-frameCount() {
-    local text
-    text=$(head -c 32 "$work/frames" 2>/dev/null | tr -d '[:space:]') || true
-    if [[ $text =~ ^[0-9]+$ ]]; then count=$text; fi
-}
+frameCount() { count=$(wc -l 2>/dev/null <"$work/frames" || echo 0); }
 count=0
 started=$SECONDS
 while kill -0 "$program" 2>/dev/null && [ "$count" -lt "$frames" ]; do

@@ -22,7 +22,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-"$root/tests/support/xvfb.sh" start "$work/xvfb" --screen 640x480 >/dev/null
+"$root/tests/support/xvfb.sh" start "$work/xvfb" 640x480 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The X-window host in a window that the test makes (`--window-id`): it draws a moving picture
+# there, follows the window's new size, ends with status 0 when the window is destroyed and with
+# the signal as cause on SIGTERM; a window that does not exist gives one line and status 1.
+source "$(dirname "$0")/../support/e2e.sh"
+privateDisplay
+helper=""
+extraCleanup='stopHelper'
+stopHelper() {
+    if [ -n "$helper" ]; then
+        kill "$helper" 2>/dev/null
+        wait "$helper" 2>/dev/null
+    fi
+    helper=""
+}
+# openWindow W H: the helper's window, its id in $window.
+openWindow() {
+    rm -f "$work/window"
+    "$X_PROBE" window "$1" "$2" >"$work/window" &
+    helper=$!
+    waitFor "test window" 20 test -s "$work/window" || exit 1
+    window=$(head -n1 "$work/window")
+}
+# look: the window's pixels against the last look: "width height lit changed lit0..lit3".
+look() {
+    read -r width height lit changed quadrants <<<"$("$X_PROBE" pixels "$window" "$work/pixels")"
+}
+# drawsInEveryQuadrant W H: the picture fills the window of that size, and moves.
+drawsInEveryQuadrant() {
+    local frames
+    frames=$(swaps)
+    look
+    waitSwaps $((frames + 10)) || return
+    look
+    echo "$width x $height: $lit pixels lit ($quadrants by quadrant), $changed changed in 10 frames"
+    [ "$width x $height" = "$1 x $2" ] || fail "window is $width x $height, not $1 x $2"
+    [ "$changed" -gt 0 ] || fail "$1 x $2: the picture did not change in 10 frames"
+    for count in $quadrants; do
+        [ "$count" -gt 0 ] || fail "$1 x $2: a quadrant of the window is black: $quadrants"
+    done
+}
+
+# 1. Draws in the window, past the fade-in (3 s on the program's clock); follows a resize; ends
+#    with 0 when the window is destroyed.
+openWindow 320 240
+startTyvok --window-id "$window"
+if waitFor "3 s on the program's clock" 60 eval '[ "$(programMs 4)" -ge 3000 ]'; then
+    drawsInEveryQuadrant 320 240
+    xdotool windowsize "$window" 640 480
+    waitSwaps $(($(swaps) + 5)) && drawsInEveryQuadrant 640 480
+fi
+stopHelper
+waitExit 20
+[ "$status" -eq 0 ] || fail "exit status $status after the window was destroyed, not 0"
+grep -q destroyed "$work/window" || fail "the test window was not destroyed"
+
+# 2. A window that does not exist: one line on stderr, status 1.
+startTyvok --window-id 0x3ffffff0
+waitExit 20
+lines=$(wc -l <"$work/stderr")
+echo "missing window: status $status, stderr: $(cat "$work/stderr")"
+[ "$status" -eq 1 ] || fail "exit status $status for a missing window, not 1"
+[ "$lines" -eq 1 ] || fail "$lines lines on stderr for a missing window, not 1"
+
+# 3. SIGTERM while drawing ends the program with SIGTERM as its cause (128 + 15).
+openWindow 320 240
+startTyvok --window-id "$window"
+if waitSwaps 1; then
+    kill -TERM "$pid"
+    waitExit 20
+    [ "$status" -eq 143 ] || fail "exit status $status after SIGTERM, not 143"
+fi
+finish

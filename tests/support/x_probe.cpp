@@ -1,0 +1,107 @@
+// The end-to-end tests' X client, on $DISPLAY:
+//   x_probe window W H      maps a plain W x H window at the top left, which no window manager
+//                           moves, for another program to draw into (or to cover others); prints
+//                           its id, and on SIGTERM destroys it, prints "destroyed" and ends.
+//   x_probe pixels ID FILE  reads the window's pixels (ID "root" for the root window) and prints
+//                           "W H lit changed lit0 lit1 lit2 lit3": pixels brighter than dark
+//                           grey, pixels unlike those stored in FILE (-1 when FILE holds none of
+//                           this size), and the lit pixels of each quadrant (top left, top
+//                           right, bottom left, bottom right); then stores these pixels in FILE.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+volatile std::sig_atomic_t stop = 0;
+void onTerm(int) {
+    stop = 1;
+}
+
+int serveWindow(Display* display, unsigned width, unsigned height) {
+    XSetWindowAttributes attributes{};
+    attributes.background_pixmap = None;
+    attributes.override_redirect = True;
+    Window window =
+        XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0, CopyFromParent,
+                      InputOutput, CopyFromParent, CWBackPixmap | CWOverrideRedirect, &attributes);
+    XStoreName(display, window, "x_probe");
+    XMapWindow(display, window);
+    XSync(display, False);
+    std::signal(SIGTERM, onTerm);
+    std::printf("0x%lx\n", window);
+    std::fflush(stdout);
+    while (!stop) {
+        while (XPending(display)) {
+            XEvent event;
+            XNextEvent(display, &event);
+        }
+        usleep(20000);
+    }
+    XDestroyWindow(display, window);
+    XSync(display, False);
+    std::puts("destroyed");
+    return 0;
+}
+
+int readPixels(Display* display, Window window, const char* path) {
+    XWindowAttributes size;
+    if (!XGetWindowAttributes(display, window, &size)) return 1;
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(size.width),
+                              static_cast<unsigned>(size.height), AllPlanes, ZPixmap);
+    if (!image) return 1;
+    const auto count = static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
+    std::vector<unsigned long> pixels(count), before(count);
+    std::FILE* stored = std::fopen(path, "rb");
+    long changed = stored && std::fread(before.data(), sizeof before[0], count, stored) == count &&
+                           std::fgetc(stored) == EOF
+                       ? 0
+                       : -1;
+    if (stored) std::fclose(stored);
+    long lit = 0, quadrant[4] = {0, 0, 0, 0};
+    for (int y = 0, i = 0; y < size.height; ++y)
+        for (int x = 0; x < size.width; ++x, ++i) {
+            const unsigned long p = XGetPixel(image, x, y) & 0xffffff;
+            if (changed >= 0 && before[static_cast<std::size_t>(i)] != p) ++changed;
+            pixels[static_cast<std::size_t>(i)] = p;
+            if ((p >> 16) + ((p >> 8) & 0xff) + (p & 0xff) > 96) {
+                ++lit;
+                ++quadrant[(y >= size.height / 2) * 2 + (x >= size.width / 2)];
+            }
+        }
+    XDestroyImage(image);
+    std::printf("%d %d %ld %ld %ld %ld %ld %ld\n", size.width, size.height, lit, changed,
+                quadrant[0], quadrant[1], quadrant[2], quadrant[3]);
+    stored = std::fopen(path, "wb");
+    const bool written =
+        stored && std::fwrite(pixels.data(), sizeof pixels[0], count, stored) == count;
+    return (stored && std::fclose(stored) != 0) || !written;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        std::fputs("x_probe: cannot open the display\n", stderr);
+        return 1;
+    }
+    int status = 2;
+    if (argc == 4 && std::strcmp(argv[1], "window") == 0)
+        status = serveWindow(display, static_cast<unsigned>(std::atoi(argv[2])),
+                             static_cast<unsigned>(std::atoi(argv[3])));
+    else if (argc == 4 && std::strcmp(argv[1], "pixels") == 0)
+        status = readPixels(display,
+                            std::strcmp(argv[2], "root") == 0 ? DefaultRootWindow(display)
+                                                              : std::strtoul(argv[2], nullptr, 0),
+                            argv[3]);
+    else
+        std::fputs("usage: x_probe window W H | x_probe pixels ID FILE\n", stderr);
+    XCloseDisplay(display);
+    return status;
+}
