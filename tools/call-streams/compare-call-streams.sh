@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Records the OpenGL calls of a scripted run of the real executable on two revisions and
 # compares them, pointer values aside.
-# Usage: tools/call-streams/compare-call-streams.sh BASE [OTHER], where OTHER defaults to the working tree. A library built from tools/call-streams/ is preloaded
-# into the program: it keeps the callbacks the program registers with GLUT and, in place of
-# GLUT's main loop, drives them through a fixed script (call-streams/script.cpp) on a synthetic
-# clock, which also fixes the random seed's base (call-streams/monotonic_clock.cpp).
+# Usage: tools/call-streams/compare-call-streams.sh BASE [OTHER], where OTHER defaults to the
+# working tree. A library built from tools/call-streams/ is preloaded into the program: it keeps
+# the callbacks the program registers with GLUT and, in place of GLUT's main loop, drives them
+# through a fixed script (script.cpp) on a synthetic clock, which also fixes the random seed's
+# base (monotonic_clock.cpp).
 # Only gl... calls are compared: window-system calls (glX...) may differ between revisions.
 # Installs what the builds, apitrace and Xvfb need when it is missing.
 set -euo pipefail
