@@ -11,7 +11,7 @@ pace() {
     local name=$1 column=$2 verdict
     shift 2
     startTyvok --max-fps 30 "$@"
-    waitFor "6 s on the $name's clock" 90 eval '[ "$(programMs '"$column"')" -ge 6000 ]'
+    within=90 waitFor "6 s on the $name's clock" eval '[ "$(programMs '"$column"')" -ge 6000 ]'
     stopTyvok
     verdict=$(awk -v c="$column" '$c >= 0 {
             second = int($c / 1000); ++perSecond[second]; times[second] = times[second] " " $c

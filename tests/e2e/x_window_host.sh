@@ -7,10 +7,7 @@ privateDisplay
 helper=""
 extraCleanup='stopHelper'
 stopHelper() {
-    if [ -n "$helper" ]; then
-        kill "$helper" 2>/dev/null
-        wait "$helper" 2>/dev/null
-    fi
+    [ -z "$helper" ] || { kill "$helper" 2>/dev/null; wait "$helper" 2>/dev/null; }
     helper=""
 }
 # openWindow W H: the helper's window, its id in $window.
@@ -18,7 +15,7 @@ openWindow() {
     rm -f "$work/window"
     "$X_PROBE" window "$1" "$2" >"$work/window" &
     helper=$!
-    waitFor "test window" 20 test -s "$work/window" || exit 1
+    waitFor "test window" test -s "$work/window" || exit 1
     window=$(head -n1 "$work/window")
 }
 # look: the window's pixels against the last look: "width height lit changed lit0..lit3".
@@ -44,19 +41,19 @@ drawsInEveryQuadrant() {
 #    with 0 when the window is destroyed.
 openWindow 320 240
 startTyvok --window-id "$window"
-if waitFor "3 s on the program's clock" 60 eval '[ "$(programMs 4)" -ge 3000 ]'; then
+if within=60 waitFor "3 s on the program's clock" eval '[ "$(programMs 4)" -ge 3000 ]'; then
     drawsInEveryQuadrant 320 240
     xdotool windowsize "$window" 640 480
     waitSwaps $(($(swaps) + 5)) && drawsInEveryQuadrant 640 480
 fi
 stopHelper
-waitExit 20
+waitExit
 [ "$status" -eq 0 ] || fail "exit status $status after the window was destroyed, not 0"
 grep -q destroyed "$work/window" || fail "the test window was not destroyed"
 
 # 2. A window that does not exist: one line on stderr, status 1.
 startTyvok --window-id 0x3ffffff0
-waitExit 20
+waitExit
 lines=$(wc -l <"$work/stderr")
 echo "missing window: status $status, stderr: $(cat "$work/stderr")"
 [ "$status" -eq 1 ] || fail "exit status $status for a missing window, not 1"
@@ -67,7 +64,7 @@ openWindow 320 240
 startTyvok --window-id "$window"
 if waitSwaps 1; then
     kill -TERM "$pid"
-    waitExit 20
+    waitExit
     [ "$status" -eq 143 ] || fail "exit status $status after SIGTERM, not 143"
 fi
 finish

@@ -1,10 +1,12 @@
-# Sourced by the end-to-end scripts of the hosts: a private display, the program started with the
-# swap counter, waits with deadlines, and the failure count. CTest sets TYVOK (the program),
-# TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER and X_PROBE.
+# Sourced by the scripted tests: a private display, the program started with the swap counter,
+# its window, waits with deadlines, the failure count and the clean-up. CTest sets TYVOK (the
+# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER, X_PROBE and
+# ELAPSED_CLOCK.
 set -uo pipefail
-# The program is built with AddressSanitizer in one of the passes; the counter comes first.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 support=$(dirname "${BASH_SOURCE[0]}")
+. "$support/wait.sh"
+# The program is built with AddressSanitizer in one of the passes; the preloads come first.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
 swapLog=$work/swaps
 pid=""
@@ -13,7 +15,7 @@ extraCleanup=:
 cleanup() {
     stopTyvok
     $extraCleanup
-    "$support/xvfb.sh" stop "$work/xvfb"
+    [ ! -d "$work/xvfb" ] || "$support/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,18 +35,16 @@ privateDisplay() {
     export DISPLAY
 }
 
-# startTyvok ARGS...: the program in its images' folder, its swaps logged afresh to $swapLog.
+# startTyvok ARGS...: the program in $folder (its images' folder by default) with $preload
+# loaded after the swap counter, its swaps logged afresh to $swapLog, its stderr in $work/stderr.
 startTyvok() {
     : >"$swapLog"
-    (cd "$TYVOK_DATA" && SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER exec "$TYVOK" "$@") \
-        2>"$work/stderr" &
+    (cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog \
+        LD_PRELOAD="$SWAP_COUNTER${preload:+ $preload}" exec "$TYVOK" "$@") 2>"$work/stderr" &
     pid=$!
 }
 stopTyvok() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
+    [ -z "$pid" ] || { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
     pid=""
 }
 # running PID: the process has not ended (an ended child that is not yet waited for is a zombie).
@@ -53,10 +53,19 @@ running() {
     state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)
     [ -n "$state" ] && [ "$state" != Z ]
 }
-# waitExit SECONDS: waits for the program to end; its exit status is left in $status (-1: still
-# running at the deadline, and then stopped).
+# waitFor WHAT COMMAND...: waits for COMMAND to succeed (for $within seconds, the usual deadline
+# by default); fails the test at the deadline.
+waitFor() {
+    local what=$1
+    shift
+    waitSeconds=${within:-$waitSeconds} waitUntil "$@" && return
+    fail "no $what within ${within:-$waitSeconds} s"
+    return 1
+}
+# waitExit: waits for the program to end; its exit status is left in $status (-1: still running
+# at the deadline, and then stopped).
 waitExit() {
-    if waitFor "end of the program" "$1" eval '! running "$pid"'; then
+    if waitFor "end of the program" eval '! running "$pid"'; then
         wait "$pid"
         status=$?
         pid=""
@@ -65,22 +74,15 @@ waitExit() {
         stopTyvok
     fi
 }
+# findWindow: the program's visible window, in $window.
+findWindow() {
+    window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
+    [ -n "$window" ]
+}
 
 swaps() { wc -l <"$swapLog"; }
 # programMs COLUMN: the program's clock at the last swap (3: GLUT's, 4: the X-window host's).
 programMs() { awk -v c="$1" 'END { print $c + 0 }' "$swapLog"; }
-# waitFor WHAT SECONDS COMMAND...: polls COMMAND until it succeeds; fails the test at the deadline.
-waitFor() {
-    local what=$1 limit=$2 deadline=$((SECONDS + $2))
-    shift 2
-    until "$@"; do
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            fail "no $what within $limit s"
-            return 1
-        fi
-        sleep 0.1
-    done
-}
-waitSwaps() { waitFor "$1 frames" "${2:-30}" eval '[ "$(swaps)" -ge '"$1"' ]'; }
+waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
 # processorTicks PID: user and system time in clock ticks.
 processorTicks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
