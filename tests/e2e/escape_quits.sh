@@ -14,7 +14,8 @@ sleepUntil() { # sleeps until $1 seconds after the start
         'BEGIN { d = t + s - n; printf "%.3f", (d > 0 ? d : 0) }')"
 }
 
-# start OFFSET: tyvok with its clock moved on by OFFSET ms, its window focused.
+# start OFFSET: tyvok with its clock moved on by OFFSET ms, its window focused (xdotool's keys
+# go to the focused window).
 start() {
     started=$(now)
     TYVOK_CLOCK_OFFSET_MS=$1 startTyvok
@@ -23,11 +24,10 @@ start() {
     return 1
 }
 
-# Presses Escape, waits for tyvok to end and checks on the program's clock that it ended with
-# status 0 in the first frame past 2.7 s after the whole second of the last Escape.
-escapeAndFinish() {
+# Waits for tyvok to end and checks on the program's clock that it ended with status 0 in the
+# first frame past 2.7 s after the whole second of the last Escape.
+checkFade() {
     local escapeMs keyMs previousMs lastMs quitMs
-    xdotool key Escape
     waitExit
     read -r escapeMs keyMs previousMs lastMs <"$work/clock"
     quitMs=$((escapeMs / 1000 * 1000))
@@ -41,33 +41,31 @@ escapeAndFinish() {
     fi
 }
 
-# 1. The window (512 x 512 at first) fills the screen; a few commands, then Escape at about 3 s.
-if start 0; then
-    fillsScreen() { [[ $(xdotool getwindowgeometry "$window") == *"Geometry: 1024x768"* ]]; }
-    waitFor "full-screen window" fillsScreen
-    xdotool key question w l question v Up mousemove 470 360
-    sleepUntil 3.0
-    running "$pid" || fail "tyvok ended before Escape"
-    escapeAndFinish "Escape at 3 s"
-fi
-
-# 2. A second Escape in a later second restarts the fade from that second: the program ends
-#    2.7 s after the second Escape's whole second, not after the first.
-if start 0; then
-    sleepUntil 1.0
-    xdotool key Escape
-    sleepUntil 2.2
-    escapeAndFinish "second Escape 1.2 s after the first"
-fi
-
+# Each run: the clock's offset in ms, then the seconds after the start at which Escape is pressed.
+# 1. Escape at 3 s, after a few commands (in every run that presses it at 3 s).
+# 2. A second Escape in a later second restarts the fade from that second: the program ends 2.7 s
+#    after the second Escape's whole second, not after the first.
 # 3. Escape half a second after the start (the quit second is 0, and the program still ends
 #    2.7 s into its clock), and 3 s after GLUT's elapsed time has passed 2^31 ms (where it turns
 #    negative), 2^32 ms (where it wraps to 0) and a week: the clock runs on as usual.
-for run in "0 0.5" "$((2 ** 31 - 2000)) 3.0" "$((2 ** 32 - 2000)) 3.0" "$((7 * 86400000)) 3.0"; do
-    read -r offset after <<<"$run"
-    if start "$offset"; then
+while read -r offset presses; do
+    start "$offset" || continue
+    # The window opens at 512 x 512 and then goes full screen.
+    fillsScreen() { [[ $(xdotool getwindowgeometry "$window") == *"Geometry: 1024x768"* ]]; }
+    waitFor "full-screen window" fillsScreen
+    [ "$presses" != 3.0 ] || xdotool key question w l question v Up mousemove 470 360
+    for after in $presses; do
         sleepUntil "$after"
-        escapeAndFinish "Escape after ${offset} ms and $after s"
-    fi
-done
+        running "$pid" || fail "tyvok ended before the Escape at $after s"
+        xdotool key Escape
+    done
+    checkFade "Escape after ${offset} ms at $presses s"
+done <<RUNS
+0 3.0
+0 1.0 2.2
+0 0.5
+$((2 ** 31 - 2000)) 3.0
+$((2 ** 32 - 2000)) 3.0
+$((7 * 86400000)) 3.0
+RUNS
 finish

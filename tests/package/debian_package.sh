@@ -30,15 +30,12 @@ done
 # Mode and path of each entry (and a link's target).
 dpkg-deb -c "$deb" |
     awk '{entry = $1; for (i = 6; i <= NF; ++i) entry = entry " " $i; print entry}' >"$work/files"
+files=(tyvok/font.bmp tyvok/monacolor128.bmp xscreensaver/config/tyvok.xml
+    applications/tyvok.desktop icons/hicolor/128x128/apps/tyvok.png man/man6/tyvok.6.gz
+    metainfo/org.tyvok.Tyvok.metainfo.xml doc/tyvok/copyright doc/tyvok/changelog.gz)
 for entry in '-rwxr-xr-x ./usr/bin/tyvok' '-rwxr-xr-x ./usr/libexec/tyvok/tyvok' \
     'lrwxrwxrwx ./usr/libexec/xscreensaver/tyvok -> ../../bin/tyvok' \
-    '-rw-r--r-- ./usr/share/tyvok/font.bmp' '-rw-r--r-- ./usr/share/tyvok/monacolor128.bmp' \
-    '-rw-r--r-- ./usr/share/xscreensaver/config/tyvok.xml' \
-    '-rw-r--r-- ./usr/share/applications/tyvok.desktop' \
-    '-rw-r--r-- ./usr/share/icons/hicolor/128x128/apps/tyvok.png' \
-    '-rw-r--r-- ./usr/share/man/man6/tyvok.6.gz' \
-    '-rw-r--r-- ./usr/share/metainfo/org.tyvok.Tyvok.metainfo.xml' \
-    '-rw-r--r-- ./usr/share/doc/tyvok/copyright' '-rw-r--r-- ./usr/share/doc/tyvok/changelog.gz'; do
+    "${files[@]/#/-rw-r--r-- ./usr/share/}"; do
     grep -qxF -- "$entry" "$work/files" || fail "package lacks '$entry'"
 done
 
@@ -63,23 +60,14 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/org.tyvok.Tyvok.metainf
 [ "$(od -An -tx1 -N24 "$root/usr/share/icons/hicolor/128x128/apps/tyvok.png" | tr -d ' \n')" = \
     89504e470d0a1a0a0000000d494844520000008000000080 ] || fail "icon is not a 128 x 128 PNG"
 
-# XScreenSaver's settings: the command's and the slider's arguments, at both ends of the slider,
-# are options the program accepts: without a display it then stops at opening it, with status 1,
-# not with a usage error (status 2).
+# XScreenSaver's settings: the program's name, a description, and the command's and the slider's
+# arguments at both ends of the slider (the parser's unit test shows that it takes them).
 config=$root/usr/share/xscreensaver/config/tyvok.xml
 grep -q '^<screensaver name="tyvok" _label="Tyvok">$' "$config" || fail "settings' name and label"
 grep -q '</_description>' "$config" || fail "settings lack a description"
-command=$(sed -n 's/^ *<command arg="\([^"]*\)".*/\1/p' "$config")
-slider=$(sed -n 's/.* arg="\(--max-fps\) %".*/\1/p' "$config")
-low=$(sed -n 's/.* low="\([0-9]*\)".*/\1/p' "$config")
-high=$(sed -n 's/.* high="\([0-9]*\)".*/\1/p' "$config")
-[ "$command $slider $low $high" = "--root --max-fps 10 60" ] ||
-    fail "settings give '$command $slider $low $high'"
-for rate in "$low" "$high"; do
-    env -u DISPLAY XSCREENSAVER_WINDOW=0x400007 "$TYVOK" "$command" "$slider" "$rate" &>/dev/null
-    status=$?
-    [ "$status" -eq 1 ] || fail "settings' options at $rate: status $status"
-done
+settings=$(sed -n -e 's/^ *<command arg="\([^"]*\)".*/\1/p' -e 's/.* arg="\(--max-fps\) %".*/\1/p' \
+    -e 's/.* low="\([0-9]*\)" high="\([0-9]*\)".*/\1 \2/p' "$config" | tr '\n' ' ')
+[ "$settings" = "--root --max-fps 10 60 " ] || fail "settings give '$settings'"
 
 # lintian (which also reads the manual page for groff's warnings): no error and no warning;
 # informational notes are shown, not counted.
