@@ -10,7 +10,8 @@ expectLines() {
     folder=$1 startTyvok
     waitFor "window in $1" findWindow
     stopTyvok
-    diff <(sort) <(sort "$work/stderr") >"$work/diff" || fail "$1: stderr differs: $(cat "$work/diff")"
+    diff <(sort) <(sort "$work/stderr") >"$work/diff" ||
+        fail "$1: stderr differs: $(cat "$work/diff")"
 }
 
 mkdir "$work/empty" "$work/short"

@@ -42,7 +42,8 @@ stopDaemon() {
 (cd "$home" && HOME=$home exec setpriv --reuid "$user" --regid nogroup --clear-groups \
     xscreensaver -no-splash -verbose) >"$work/daemon.log" 2>&1 &
 daemon=$!
-within=30 waitFor "answer from the daemon" eval 'xscreensaver-command -version >/dev/null 2>&1' || finish
+within=30 waitFor "answer from the daemon" eval 'xscreensaver-command -version &>/dev/null' ||
+    finish
 
 look() { read -r _ _ lit changed _ <<<"$("$X_PROBE" pixels root "$work/pixels")"; }
 hackPid() { pid=$(pgrep -u "$user" -x tyvok) && [ -n "$pid" ]; }

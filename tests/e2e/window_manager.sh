@@ -41,12 +41,8 @@ if waitFor "unmapped window after iconifying" unmapped; then
 fi
 
 # 3. Covered by a window over the whole screen until that window goes.
-"$X_PROBE" window 1024 768 >"$work/cover" &
-cover=$!
-if waitFor "covering window" test -s "$work/cover"; then
-    idleWhileHidden covered
-    kill "$cover"
-    wait "$cover"
-    waitSwaps $(($(swaps) + 10)) && echo "uncovered: drawing again"
-fi
+openWindow 1024 768
+idleWhileHidden covered
+closeWindow
+waitSwaps $(($(swaps) + 10)) && echo "uncovered: drawing again"
 finish

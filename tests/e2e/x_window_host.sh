@@ -4,23 +4,10 @@
 # the signal as cause on SIGTERM; a window that does not exist gives one line and status 1.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay
-helper=""
-extraCleanup='stopHelper'
-stopHelper() {
-    [ -z "$helper" ] || { kill "$helper" 2>/dev/null; wait "$helper" 2>/dev/null; }
-    helper=""
-}
-# openWindow W H: the helper's window, its id in $window.
-openWindow() {
-    rm -f "$work/window"
-    "$X_PROBE" window "$1" "$2" >"$work/window" &
-    helper=$!
-    waitFor "test window" test -s "$work/window" || exit 1
-    window=$(head -n1 "$work/window")
-}
 # look: the window's pixels against the last look: "width height lit changed lit0..lit3".
 look() {
-    read -r width height lit changed quadrants <<<"$("$X_PROBE" pixels "$window" "$work/pixels")"
+    read -r width height lit changed quadrants \
+        <<<"$("$X_PROBE" pixels "$testWindow" "$work/pixels")"
 }
 # drawsInEveryQuadrant W H: the picture fills the window of that size, and moves.
 drawsInEveryQuadrant() {
@@ -40,13 +27,13 @@ drawsInEveryQuadrant() {
 # 1. Draws in the window, past the fade-in (3 s on the program's clock); follows a resize; ends
 #    with 0 when the window is destroyed.
 openWindow 320 240
-startTyvok --window-id "$window"
+startTyvok --window-id "$testWindow"
 if within=60 waitFor "3 s on the program's clock" eval '[ "$(programMs 4)" -ge 3000 ]'; then
     drawsInEveryQuadrant 320 240
-    xdotool windowsize "$window" 640 480
+    xdotool windowsize "$testWindow" 640 480
     waitSwaps $(($(swaps) + 5)) && drawsInEveryQuadrant 640 480
 fi
-stopHelper
+closeWindow
 waitExit
 [ "$status" -eq 0 ] || fail "exit status $status after the window was destroyed, not 0"
 grep -q destroyed "$work/window" || fail "the test window was not destroyed"
@@ -61,7 +48,7 @@ echo "missing window: status $status, stderr: $(cat "$work/stderr")"
 
 # 3. SIGTERM while drawing ends the program with SIGTERM as its cause (128 + 15).
 openWindow 320 240
-startTyvok --window-id "$window"
+startTyvok --window-id "$testWindow"
 if waitSwaps 1; then
     kill -TERM "$pid"
     waitExit

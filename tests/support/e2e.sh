@@ -10,10 +10,12 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
 swapLog=$work/swaps
 pid=""
+helper=""
 failures=0
 extraCleanup=:
 cleanup() {
     stopTyvok
+    closeWindow
     $extraCleanup
     [ ! -d "$work/xvfb" ] || "$support/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
@@ -73,6 +75,19 @@ waitExit() {
         status=-1
         stopTyvok
     fi
+}
+# openWindow W H: a window that x_probe makes, its id in $testWindow; closeWindow destroys it
+# (x_probe then writes "destroyed" to $work/window).
+openWindow() {
+    rm -f "$work/window"
+    "$X_PROBE" window "$1" "$2" >"$work/window" &
+    helper=$!
+    waitFor "test window" test -s "$work/window" || exit 1
+    testWindow=$(head -n1 "$work/window")
+}
+closeWindow() {
+    [ -z "$helper" ] || { kill "$helper" 2>/dev/null; wait "$helper" 2>/dev/null; }
+    helper=""
 }
 # findWindow: the program's visible window, in $window.
 findWindow() {
