@@ -20,7 +20,6 @@ if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
     export LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$prefix/lsan.supp}
 fi
 hack=$prefix/libexec/xscreensaver/tyvok
-[ -x "$hack" ] || hack=$prefix/bin/tyvok
 mkdir "$home"
 install -o "$user" -m 644 /dev/null "$swapLog"
 cat >"$home/.xscreensaver" <<EOF
