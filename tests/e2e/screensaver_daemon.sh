@@ -9,10 +9,7 @@ user=nobody
 chmod 755 "$work"
 prefix=$work/prefix
 home=$work/home
-cmake --install "$TYVOK_BUILD" --prefix "$prefix" >"$work/install.log" || {
-    cat "$work/install.log"
-    exit 1
-}
+installBuild "$prefix"
 cp "$SWAP_COUNTER" "$prefix/swap_counter.so"
 # Under the sanitizers the leak check's suppressions must be readable by that user as well.
 if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then

@@ -37,6 +37,13 @@ privateDisplay() {
     export DISPLAY
 }
 
+# installBuild PREFIX: the build installed there, or the test ends.
+installBuild() {
+    cmake --install "$TYVOK_BUILD" --prefix "$1" >"$work/install.log" && return
+    cat "$work/install.log"
+    exit 1
+}
+
 # startTyvok ARGS...: the program in $folder (its images' folder by default) with $preload
 # loaded after the swap counter, its swaps logged afresh to $swapLog, its stderr in $work/stderr.
 startTyvok() {
