@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The GLUT host's window under a window manager (openbox): its class is tyvok/Tyvok, as the
-# manager records it too; iconified, or covered by another window, it draws no frame and takes
+# manager records it too; it paces its frames at --max-fps 30; iconified, or covered by another window, it draws no frame and takes
 # next to no processor time, and draws again once shown.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay 1024x768 openbox
-startTyvok --window
+startTyvok --window --max-fps 30 -geometry 320x240
 waitFor "visible Tyvok window" findWindow || finish
 waitSwaps 10
 
@@ -15,6 +15,7 @@ for expected in 'WM_CLASS(STRING) = "tyvok", "Tyvok"' '_OB_APP_NAME(UTF8_STRING)
     '_OB_APP_CLASS(UTF8_STRING) = "Tyvok"'; do
     grep -qxF "$expected" <<<"$classes" || fail "not $expected"
 done
+checkPacing "GLUT host" 3
 
 # idleWhileHidden HOW: once hidden (and a frame under way has been swapped), no frame in 4 s and
 # under 5 % of that time on the processor.

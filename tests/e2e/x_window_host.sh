@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The X-window host in a window that the test makes (`--window-id`): it draws a moving picture
-# there, follows the window's new size, ends with status 0 when the window is destroyed and with
-# the signal as cause on SIGTERM; a window that does not exist gives one line and status 1.
+# The X-window host in a window that the test makes (`--window-id`): it paces its frames at
+# --max-fps 30, draws a moving picture there, follows the window's new size, ends with status 0
+# when the window is destroyed and with the signal as cause on SIGTERM; a window that does not
+# exist gives one line and status 1.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay
 # look: the window's pixels against the last look: "width height lit changed lit0..lit3".
@@ -24,11 +25,11 @@ drawsInEveryQuadrant() {
     done
 }
 
-# 1. Draws in the window, past the fade-in (3 s on the program's clock); follows a resize; ends
-#    with 0 when the window is destroyed.
+# 1. Paces its frames; draws in the window, past the fade-in; follows a resize; ends with 0 when
+#    the window is destroyed.
 openWindow 320 240
-startTyvok --window-id "$testWindow"
-if within=60 waitFor "3 s on the program's clock" eval '[ "$(programMs 4)" -ge 3000 ]'; then
+startTyvok --window-id "$testWindow" --max-fps 30
+if checkPacing "X-window host" 4; then
     drawsInEveryQuadrant 320 240
     xdotool windowsize "$testWindow" 640 480
     waitSwaps $(($(swaps) + 5)) && drawsInEveryQuadrant 640 480

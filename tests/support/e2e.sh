@@ -106,5 +106,28 @@ swaps() { wc -l <"$swapLog"; }
 # programMs COLUMN: the program's clock at the last swap (3: GLUT's, 4: the X-window host's).
 programMs() { awk -v c="$1" 'END { print $c + 0 }' "$swapLog"; }
 waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
+# checkPacing NAME COLUMN: for the program at --max-fps 30 (in a small window, where frames are
+# cheap even under the sanitizers), waits for 6 s on its clock (the swap log's COLUMN); no whole
+# second of that clock may hold more than 30 frames, and the frames that came on time (at most one
+# and a half periods after the one before) must come at 25 a second or more.
+checkPacing() {
+    local verdict
+    within=90 waitFor "6 s on the $1's clock" eval '[ "$(programMs '"$2"')" -ge 6000 ]' || return
+    verdict=$(awk -v c="$2" '$c >= 0 {
+            second = int($c / 1000); ++perSecond[second]; times[second] = times[second] " " $c
+            if (second > lastSecond) lastSecond = second
+            if (seen && $c - last <= 50) { onTime++; span += $c - last }
+            seen = 1; last = $c
+        } END {
+            for (s = 0; s <= lastSecond; ++s) counts = counts " " perSecond[s] + 0
+            rate = span > 0 ? onTime * 1000 / span : 0
+            printf "frames in each second:%s; %d on time at %.1f a second\n", counts, onTime, rate
+            for (s = 0; s <= lastSecond; ++s)
+                if (perSecond[s] > 30) print "FAIL: more than 30 frames at (ms)" times[s]
+            if (onTime < 60 || rate < 25) print "FAIL: under 60 on time, or under 25 a second"
+        }' "$swapLog")
+    echo "$1: $verdict"
+    [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
+}
 # processorTicks PID: user and system time in clock ticks.
 processorTicks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
