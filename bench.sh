@@ -15,14 +15,13 @@ skip=${BENCH_SKIP_SEC:-1}   # seconds after the first frame before counting star
 window=${BENCH_WINDOW_SEC:-4}
 starts=${BENCH_STARTS:-10}  # further short alternated runs of each, for the start-up time
 
-tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
+tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
     libbenchmark-dev xvfb mesa-utils
 
-for image in font wood128 metalplate128 fisheye brasstarnish128 monacolor128; do
-    [ -f "data/$image.bmp" ] || echo "warning: data/$image.bmp is missing; figures will differ" >&2
-done
-
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_BENCHMARKS=ON >/dev/null
+while read -r image; do
+    [ -f "data/$image" ] || echo "warning: data/$image is missing; figures will differ" >&2
+done <build/image_files.txt
 cmake --build build -j"$(nproc)" --target tyvok tyvok_bench swap_counter
 
 work=$(mktemp -d)

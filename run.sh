@@ -3,7 +3,7 @@
 # as its working directory.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev
+tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi

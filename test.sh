@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 # dpkg-parsechangelog), file (which CPack uses to find programs), both validators and lintian;
 # for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
 # XScreenSaver's daemon.
-tools/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
+tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
     libgtest-dev libpng-dev xvfb xdotool x11-apps libxfixes-dev groff-base \
     dpkg-dev file desktop-file-utils appstream lintian \
     libx11-dev x11-utils procps openbox xscreensaver

@@ -10,8 +10,9 @@
 #include "anim/random.h"
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/settings.h"
 #include "app/glut_host.h"
+#include "app/settings.h"
+#include "full_screen_wait.h"
 #include "picture_compare.h"
 #include "picture_limit.h"
 #include "scene/gear_mesh.h"
@@ -20,6 +21,7 @@
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <regex>
 #include <string>
@@ -188,13 +190,11 @@ void printSummary(const std::map<std::string, FrameTimes>& medians,
 void openWindow(int* argc, char** argv) {
     if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir " TYVOK_DATA_DIR);
     startTyvok(argc, argv, 0);
-    // The window first reports its initial size, then the full screen's; the renderer takes up
-    // a new size at a swap.
-    int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
-    for (int i = 0; i < 400 && app.windowWidth * app.windowHeight != screen; ++i) {
-        glutMainLoopEvent();
-        usleep(5000);
+    if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; }, 30)) {
+        std::fprintf(stderr, "the window did not fill the screen within 30 s\n");
+        std::exit(1);
     }
+    // The renderer takes up a new size at a swap.
     for (int i = 0; i < 20; ++i)
         glutMainLoopEvent();
     finishFrame();

@@ -1,6 +1,8 @@
 // Two pictures of the same frame compared with the tolerance of the reference-frame test.
 #pragma once
 
+#include "picture_tolerance.h"
+
 #include <string>
 #include <vector>
 
@@ -16,10 +18,6 @@ struct PictureDifference {
     double farShare() const { return samples ? double(far) / double(samples) : 0; }
     bool withinTolerance() const;
 };
-
-constexpr int farSample = 8;
-constexpr double meanTolerance = 0.5;
-constexpr double farShareTolerance = 0.0005;
 
 PictureDifference comparePictures(const RgbPicture& a, const RgbPicture& b);
 

@@ -12,10 +12,6 @@
 #include <sys/stat.h>
 #include <vector>
 
-const char* const textureFiles[imageFileCount] = {
-    "font.bmp",    "wood128.bmp",         "metalplate128.bmp",
-    "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
-
 namespace {
 
 // Reads at most the bytes an image can use; false, with the reason, when `path` is not a

@@ -1,6 +1,8 @@
 // Reading the six images into OpenGL textures, and the table of their names by slot.
 #pragma once
 
+#include "textures/image_files.h"
+
 #include <array>
 #include <string>
 
@@ -8,15 +10,11 @@
 constexpr int textureSlots = 8;
 constexpr int fontSlot = 0;
 constexpr int firstPictureSlot = 1;
-constexpr int imageFileCount = 6;
 
 struct TextureTable {
     unsigned names[textureSlots];
     int count;
 };
-
-// The image files, in slot order.
-extern const char* const textureFiles[imageFileCount];
 
 // What is wrong with each image file, by slot: empty when nothing is.
 using ImageProblems = std::array<std::string, imageFileCount>;

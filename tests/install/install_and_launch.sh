@@ -29,9 +29,10 @@ mv "$work/prefix" "$work/moved"
 prefix=$work/moved
 
 source=$(sed -n 's/^tyvok_SOURCE_DIR:STATIC=//p' "$build/CMakeCache.txt")
-for image in "$source"/data/*.bmp; do
-    cmp -s "$image" "$prefix/share/tyvok/${image##*/}" || fail "${image##*/} not installed"
-done
+[ -s "$build/image_files.txt" ] || fail "no list of image files in the build"
+while read -r image; do
+    cmp -s "$source/data/$image" "$prefix/share/tyvok/$image" || fail "$image not installed"
+done <"$build/image_files.txt"
 [ -x "$prefix/libexec/tyvok/tyvok" ] || fail "program not installed under libexec/tyvok"
 [ "$(head -c 2 "$prefix/bin/tyvok")" = "#!" ] || fail "bin/tyvok is not the launcher script"
 hack=$prefix/libexec/xscreensaver/tyvok
@@ -78,15 +79,11 @@ fi
 # (10 x 20 pixels, 9 apart, from x 10 and y 6) holds both lit and unlit pixels inside its edges.
 # A font sheet that failed to load draws every glyph as a solid box: lit, with no unlit pixel.
 glyph_boxes() {
-    local shot=$1 field
-    field=($(od -An -v -tu1 -N100 -w4 "$shot" | awk '{print (($1*256+$2)*256+$3)*256+$4}'))
-    local header=${field[0]} bits=${field[11]} stride=${field[12]} colours=${field[19]}
-    tail -c +$((header + colours * 12 + 1)) "$shot" | head -c $((stride * 25)) |
-        od -An -v -tu1 -w"$stride" |
-        awk -v step=$((bits / 8)) 'NR >= 8 {
+    "$build/tools/tyvok_xwd_pixels" "$1" 0 7 60 18 |
+        awk '{
             for (box = 0; box < 5; ++box)
                 for (x = 11 + 9 * box; x < 19 + 9 * box; ++x) {
-                    i = x * step + 1; sum = $i + $(i + 1) + $(i + 2)
+                    i = x * 3 + 1; sum = $i + $(i + 1) + $(i + 2)
                     if (sum >= 300) lit[box]++; else if (sum < 90) unlit[box]++
                 }
         } END {

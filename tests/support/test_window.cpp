@@ -1,6 +1,8 @@
 // Opens the program's real window on the test display and reads pictures back from it.
 #include "test_window.h"
 
+#include "full_screen_wait.h"
+
 #include "app/frame.h"
 #include "app/globals.h"
 #include "app/glut_host.h"
@@ -34,9 +36,7 @@ void startTestProgram(bool syntheticClockOnly, const char* imageFolder) {
     static int argc = 1;
     startTyvok(&argc, argv, 0);
     if (syntheticClockOnly) glutDisplayFunc([] {});
-    // The window first reports its initial size, then the full screen's.
-    const int screen = glutGet(GLUT_SCREEN_WIDTH) * glutGet(GLUT_SCREEN_HEIGHT);
-    if (!pumpEventsUntil([&] { return app.windowWidth * app.windowHeight == screen; }))
+    if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; }, waitDeadlineSeconds))
         ADD_FAILURE() << "the window did not fill the screen within " << waitDeadlineSeconds
                       << " s";
     for (int i = 0; i < 20; ++i)

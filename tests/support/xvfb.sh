@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Starts or stops the test display: an Xvfb server of 1024 x 768 on a free display number,
-# whose number is written to <dir>/display for the tests to read.
+# Starts or stops a private X display (every one of the project's starts here): an Xvfb server
+# of 1024 x 768 on a free display number, whose number is written to <dir>/display for the tests
+# and scripts to read.
 # Usage: xvfb.sh start|stop DIR [WxH [WINDOW_MANAGER]]: another screen size, and a window manager
 # (openbox) that runs on the display until it stops.
 set -euo pipefail

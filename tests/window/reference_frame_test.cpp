@@ -1,4 +1,5 @@
 // The start-up picture just before the fade-in ends, on a synthetic clock, against the reference.
+#include "picture_tolerance.h"
 #include "png_file.h"
 #include "test_window.h"
 
@@ -46,16 +47,16 @@ TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
     long total = 0, far = 0;
     for (size_t i = 0; i < frame.rgb.size(); ++i) {
         int d = std::abs(frame.rgb[i] - expected.rgb[i]);
-        total += d, far += d > 8;
+        total += d, far += d > farSample;
         expected.rgb[i] = static_cast<unsigned char>(std::min(255, 4 * d)); // now the difference
     }
     const double samples = double(frame.rgb.size());
     double mean = double(total) / samples, farShare = double(far) / samples;
-    if (mean > 0.5 || farShare > 0.0005) {
+    if (mean > meanTolerance || farShare > farShareTolerance) {
         writePng(frame, out + "/default_frame_actual.png");
         writePng(expected, out + "/default_frame_difference.png");
         std::printf("Difference image (4x): %s/default_frame_difference.png\n", out.c_str());
     }
-    EXPECT_LE(mean, 0.5) << "mean difference per sample";
-    EXPECT_LE(farShare, 0.0005) << "share of samples off by more than 8";
+    EXPECT_LE(mean, meanTolerance) << "mean difference per sample";
+    EXPECT_LE(farShare, farShareTolerance) << "share of samples off by more than " << farSample;
 }

@@ -26,8 +26,7 @@ static void expectTexels(const Bytes& file, int alpha) {
 
 TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
     startTestProgram();
-    const char* files[] = {"font.bmp",    "wood128.bmp",         "metalplate128.bmp",
-                           "fisheye.bmp", "brasstarnish128.bmp", "monacolor128.bmp"};
+    const char* const* files = textureFiles;
     ASSERT_EQ(textureTable.count, 6);
     ASSERT_EQ(textOverlay.fontTexture, textureTable.names[0]) << "the font is not slot 0";
     for (int slot = 0; slot < 6; ++slot) {

@@ -2,19 +2,19 @@
 // command, the arrows, pointer moves and clicks, reshapes, Escape and a reset.
 #include "scripted_run.h"
 
+#include "full_screen_wait.h"
+
 #include <GL/freeglut.h>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
 using namespace scripted_run;
 
-const auto fullScreenDeadline = std::chrono::seconds(30);
+constexpr int fullScreenSeconds = 30;
 
 // Draws `count` frames, `stepMs` apart on the script's clock, through the program's own display
 // callback (which reads the clock, draws and swaps).
@@ -38,25 +38,6 @@ void press(const std::string& keys) {
     std::exit(3);
 }
 
-void waitForFullScreen() {
-    const auto full = [] {
-        return glutGet(GLUT_WINDOW_WIDTH) == glutGet(GLUT_SCREEN_WIDTH) &&
-               glutGet(GLUT_WINDOW_HEIGHT) == glutGet(GLUT_SCREEN_HEIGHT);
-    };
-    const auto deadline = std::chrono::steady_clock::now() + fullScreenDeadline;
-    while (!full()) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            std::fprintf(stderr, "call-stream script: after %d s, window %d x %d, screen %d x %d\n",
-                         static_cast<int>(fullScreenDeadline.count()), glutGet(GLUT_WINDOW_WIDTH),
-                         glutGet(GLUT_WINDOW_HEIGHT), glutGet(GLUT_SCREEN_WIDTH),
-                         glutGet(GLUT_SCREEN_HEIGHT));
-            fail("the window did not reach full screen in time");
-        }
-        glutMainLoopEvent();
-        usleep(5000);
-    }
-}
-
 } // namespace
 
 [[noreturn]] void scripted_run::runScript() {
@@ -64,7 +45,13 @@ void waitForFullScreen() {
         !program.mouse || !program.passiveMotion || !program.reshape)
         fail("the program did not register every callback the script drives");
     silenceWindowEvents();
-    waitForFullScreen();
+    if (!waitForFullScreen([] { return glutGet(GLUT_WINDOW_WIDTH) * glutGet(GLUT_WINDOW_HEIGHT); },
+                           fullScreenSeconds)) {
+        std::fprintf(stderr, "call-stream script: after %d s, window %d x %d, screen %d x %d\n",
+                     fullScreenSeconds, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
+                     glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+        fail("the window did not reach full screen in time");
+    }
 
     program.reshape(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
     frames(10);

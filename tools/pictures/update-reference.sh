@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Redraws the window tests' reference picture and the README screenshot made from it, after a
-# deliberate change of the program's look. Usage: tools/update-reference.sh [build folder]
+# deliberate change of the program's look. Usage: tools/pictures/update-reference.sh [build folder]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build}
 
 cmake -S "$root" -B "$build" -DBUILD_TESTING=ON >/dev/null

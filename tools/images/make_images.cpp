@@ -3,31 +3,20 @@
 #include <functional>
 #include <iostream>
 #include <string>
-#include <vector>
 
 #include "bmp_writer.h"
 #include "font_glyphs.h"
 #include "pictures.h"
+#include "textures/image_files.h"
 
 namespace {
 
-struct ImageFile {
-    const char* name;
-    std::function<tyvok::images::Image()> draw;
+// How each image is drawn, in the order of the program's list of image files.
+const std::function<tyvok::images::Image()> drawings[imageFileCount] = {
+    tyvok::images::renderFontSheet,  tyvok::images::drawWood,
+    tyvok::images::drawMetalPlate,   tyvok::images::drawFisheyeStreet,
+    tyvok::images::drawBrassTarnish, tyvok::images::drawPortrait,
 };
-
-const std::vector<ImageFile>& imageFiles() {
-    using namespace tyvok::images;
-    static const std::vector<ImageFile> files = {
-        {"font.bmp", renderFontSheet},
-        {"wood128.bmp", drawWood},
-        {"metalplate128.bmp", drawMetalPlate},
-        {"fisheye.bmp", drawFisheyeStreet},
-        {"brasstarnish128.bmp", drawBrassTarnish},
-        {"monacolor128.bmp", drawPortrait},
-    };
-    return files;
-}
 
 } // namespace
 
@@ -43,9 +32,9 @@ int main(int argc, char** argv) {
         std::cerr << "cannot create " << folder << ": " << error.message() << '\n';
         return 1;
     }
-    for (const ImageFile& file : imageFiles()) {
-        const std::filesystem::path path = folder / file.name;
-        if (!tyvok::images::writeBmp(path.string(), file.draw())) {
+    for (int slot = 0; slot < imageFileCount; ++slot) {
+        const std::filesystem::path path = folder / textureFiles[slot];
+        if (!tyvok::images::writeBmp(path.string(), drawings[slot]())) {
             std::cerr << "cannot write " << path << '\n';
             return 1;
         }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs whichever of the given Debian packages are missing, with apt (through sudo unless
-# root). Usage: tools/install-packages.sh package...
+# root). Usage: tools/scripts/install-packages.sh package...
 set -euo pipefail
 missing=()
 for package in "$@"; do

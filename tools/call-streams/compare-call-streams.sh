@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
 # Records the OpenGL calls of a scripted run of the real executable on two revisions and
-# compares them, pointer values aside. Usage: tools/compare-call-streams.sh BASE [OTHER]
-# where OTHER defaults to the working tree. A library built from tools/call-streams/ is preloaded
-# into the program: it keeps the callbacks the program registers with GLUT and, in place of
-# GLUT's main loop, drives them through a fixed script (call-streams/script.cpp) on a synthetic
-# clock, which also fixes the random seed's base (call-streams/monotonic_clock.cpp).
+# compares them, pointer values aside.
+# Usage: tools/call-streams/compare-call-streams.sh BASE [OTHER], where OTHER defaults to the
+# working tree. A library built from tools/call-streams/ is preloaded into the program: it keeps
+# the callbacks the program registers with GLUT and, in place of GLUT's main loop, drives them
+# through a fixed script (script.cpp) on a synthetic clock, which also fixes the random seed's
+# base (monotonic_clock.cpp).
 # Only gl... calls are compared: window-system calls (glX...) may differ between revisions.
 # Installs what the builds, apitrace and Xvfb need when it is missing.
 set -euo pipefail
-tools=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$tools/.." && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
 base=$1
 other=${2:-}
 work=$(mktemp -d /tmp/tyvok-calls-XXXXXX)
 trap '"$root/tests/support/xvfb.sh" stop "$work/xvfb"' EXIT
 
-"$root/tools/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev apitrace xvfb
+"$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev \
+    apitrace xvfb
 
 # Unpacks a revision into $work/$2; an empty revision is the working tree as it stands.
 checkout() {
@@ -50,7 +52,8 @@ record() {
         sed -E 's/^[0-9]+ //; s/0x[0-9a-f]+/0x?/g' | grep -E '^gl' | grep -Ev '^glX' >"$work/$1.calls" || true
 }
 
-g++ -std=c++17 -O1 -shared -fPIC -o "$work/scripted_run.so" "$tools"/call-streams/*.cpp -lglut -ldl
+g++ -std=c++17 -O1 -shared -fPIC -o "$work/scripted_run.so" \
+    -I"$root/tests/support" "$here"/*.cpp -lglut -ldl
 checkout "$base" base
 checkout "$other" other
 "$root/tests/support/xvfb.sh" start "$work/xvfb" >/dev/null

@@ -2,10 +2,10 @@
 # Runs Tyvok under valgrind's memcheck for a few hundred frames on a small Xvfb screen, ends it
 # with Escape, and fails on any invalid read or write, any use of undefined values, or any leak
 # from the program's own code (the OpenGL driver's own memory is suppressed: memcheck.supp).
-# Usage: tools/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind options
-# (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
+# Usage: tools/memcheck/memcheck.sh [frames, default 300]; TYVOK_MEMCHECK_EXTRA adds valgrind
+# options (--gen-suppressions=all, say). Takes a few minutes: the renderer runs in software.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/../.."
 frames=${1:-300}
 for tool in valgrind Xvfb xdotool c++; do
     command -v "$tool" >/dev/null || { echo "memcheck.sh needs $tool" >&2; exit 2; }
@@ -16,20 +16,17 @@ fi
 cmake --build build --target tyvok -j"$(nproc)"
 
 work=$(mktemp -d)
-xvfb=""
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    tests/support/xvfb.sh stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
 # The tests' and the benchmark's swap counter counts the frames: one line per buffer swap.
 c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" bench/swap_counter.cpp -ldl
 
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/displayfd")"
+tests/support/xvfb.sh start "$work/xvfb" 320x240 >/dev/null
+DISPLAY=$(cat "$work/xvfb/display")
+export DISPLAY
 
 log=build/memcheck.log
 (
@@ -37,7 +34,7 @@ log=build/memcheck.log
     SWAP_LOG="$work/frames" LD_PRELOAD="$work/swap_counter.so" \
         valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite,indirect,possible \
         --errors-for-leak-kinds=definite,indirect,possible --error-exitcode=99 --keep-debuginfo=yes \
-        --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck.supp --log-file="../$log" ../build/tyvok
+        --num-callers=40 ${TYVOK_MEMCHECK_EXTRA:-} --suppressions=../tools/memcheck/memcheck.supp --log-file="../$log" ../build/tyvok
 ) &
 program=$!
 frameCount() { count=$(wc -l 2>/dev/null <"$work/frames" || echo 0); }

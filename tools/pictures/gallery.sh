@@ -2,34 +2,28 @@
 # Draws the README's gallery from the real program: starts Tyvok on a private Xvfb screen of
 # 640 x 480, presses the keys of each mode in turn, and saves a PNG of the screen for each in
 # docs/gallery, at half size but for the help screen, reduced to 256 colours by pngquant.
-# Usage: tools/gallery.sh [build folder]
+# Usage: tools/pictures/gallery.sh [build folder]
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build}
 out=$root/docs/gallery
 settle=1.5 # seconds after a key before the picture is taken, on the program's own pace
 
-"$root/tools/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev libpng-dev \
+"$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev libpng-dev \
     xvfb xdotool x11-apps pngquant
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target tyvok tyvok_to_png -j2 >/dev/null
 
 work=$(mktemp -d)
-xvfb="" tyvok=""
+tyvok=""
 cleanup() {
     [ -z "$tyvok" ] || kill "$tyvok" 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
+    "$root/tests/support/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
-exec 3>"$work/displayfd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$work/displayfd" ] && break
-    sleep 0.1
-done
-DISPLAY=:$(head -n1 "$work/displayfd")
+"$root/tests/support/xvfb.sh" start "$work/xvfb" 640x480 >/dev/null
+DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 
 (cd "$root/data" && exec "$build/tyvok") &
