@@ -41,9 +41,10 @@ done
 
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-for image in "$TYVOK_DATA"/*.bmp; do
-    cmp -s "$image" "$root/usr/share/tyvok/${image##*/}" || fail "${image##*/} not packed"
-done
+[ -s "$TYVOK_BUILD/image_files.txt" ] || fail "no list of image files in the build"
+while read -r image; do
+    cmp -s "$TYVOK_DATA/$image" "$root/usr/share/tyvok/$image" || fail "$image not packed"
+done <"$TYVOK_BUILD/image_files.txt"
 # A native package's changelog, its latest entry for this version.
 gzip -dc "$root/usr/share/doc/tyvok/changelog.gz" >"$work/changelog"
 [ "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$version" ] ||
