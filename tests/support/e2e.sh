@@ -57,11 +57,7 @@ stopTyvok() {
     pid=""
 }
 # running PID: the process has not ended (an ended child that is not yet waited for is a zombie).
-running() {
-    local state
-    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null)
-    [ -n "$state" ] && [ "$state" != Z ]
-}
+running() { [[ $(ps -o stat= -p "$1") == [^Z]* ]]; }
 # waitFor WHAT COMMAND...: waits for COMMAND to succeed (for $within seconds, the usual deadline
 # by default); fails the test at the deadline.
 waitFor() {
@@ -74,14 +70,9 @@ waitFor() {
 # waitExit: waits for the program to end; its exit status is left in $status (-1: still running
 # at the deadline, and then stopped).
 waitExit() {
-    if waitFor "end of the program" eval '! running "$pid"'; then
-        wait "$pid"
-        status=$?
-        pid=""
-    else
-        status=-1
-        stopTyvok
-    fi
+    status=-1
+    waitFor "end of the program" eval '! running "$pid"' && { wait "$pid"; status=$?; pid=""; }
+    stopTyvok
 }
 # openWindow W H: a window that x_probe makes, its id in $testWindow; closeWindow destroys it
 # (x_probe then writes "destroyed" to $work/window).
