@@ -1,29 +1,14 @@
 #!/usr/bin/env bash
-# The X-window host in a window that the test makes (`--window-id`): it draws a moving picture
-# there, follows the window's new size, ends with status 0 when the window is destroyed and with
-# the signal as cause on SIGTERM; a window that does not exist gives one line and status 1.
+# The X-window host in a window that the test makes (`--window-id`): it paces its frames at
+# --max-fps 30, draws a moving picture there, follows the window's new size, ends with status 0
+# when the window is destroyed and with the signal as cause on SIGTERM; a window that does not
+# exist gives one line and status 1.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay
-helper=""
-extraCleanup='stopHelper'
-stopHelper() {
-    if [ -n "$helper" ]; then
-        kill "$helper" 2>/dev/null
-        wait "$helper" 2>/dev/null
-    fi
-    helper=""
-}
-# openWindow W H: the helper's window, its id in $window.
-openWindow() {
-    rm -f "$work/window"
-    "$X_PROBE" window "$1" "$2" >"$work/window" &
-    helper=$!
-    waitFor "test window" 20 test -s "$work/window" || exit 1
-    window=$(head -n1 "$work/window")
-}
 # look: the window's pixels against the last look: "width height lit changed lit0..lit3".
 look() {
-    read -r width height lit changed quadrants <<<"$("$X_PROBE" pixels "$window" "$work/pixels")"
+    read -r width height lit changed quadrants \
+        <<<"$("$X_PROBE" pixels "$testWindow" "$work/pixels")"
 }
 # drawsInEveryQuadrant W H: the picture fills the window of that size, and moves.
 drawsInEveryQuadrant() {
@@ -40,23 +25,23 @@ drawsInEveryQuadrant() {
     done
 }
 
-# 1. Draws in the window, past the fade-in (3 s on the program's clock); follows a resize; ends
-#    with 0 when the window is destroyed.
+# 1. Paces its frames; draws in the window, past the fade-in; follows a resize; ends with 0 when
+#    the window is destroyed.
 openWindow 320 240
-startTyvok --window-id "$window"
-if waitFor "3 s on the program's clock" 60 eval '[ "$(programMs 4)" -ge 3000 ]'; then
+startTyvok --window-id "$testWindow" --max-fps 30
+if checkPacing "X-window host" 4; then
     drawsInEveryQuadrant 320 240
-    xdotool windowsize "$window" 640 480
+    xdotool windowsize "$testWindow" 640 480
     waitSwaps $(($(swaps) + 5)) && drawsInEveryQuadrant 640 480
 fi
-stopHelper
-waitExit 20
+closeWindow
+waitExit
 [ "$status" -eq 0 ] || fail "exit status $status after the window was destroyed, not 0"
 grep -q destroyed "$work/window" || fail "the test window was not destroyed"
 
 # 2. A window that does not exist: one line on stderr, status 1.
 startTyvok --window-id 0x3ffffff0
-waitExit 20
+waitExit
 lines=$(wc -l <"$work/stderr")
 echo "missing window: status $status, stderr: $(cat "$work/stderr")"
 [ "$status" -eq 1 ] || fail "exit status $status for a missing window, not 1"
@@ -64,10 +49,10 @@ echo "missing window: status $status, stderr: $(cat "$work/stderr")"
 
 # 3. SIGTERM while drawing ends the program with SIGTERM as its cause (128 + 15).
 openWindow 320 240
-startTyvok --window-id "$window"
+startTyvok --window-id "$testWindow"
 if waitSwaps 1; then
     kill -TERM "$pid"
-    waitExit 20
+    waitExit
     [ "$status" -eq 143 ] || fail "exit status $status after SIGTERM, not 143"
 fi
 finish

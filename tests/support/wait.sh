@@ -12,10 +12,3 @@ waitUntil() {
         sleep 0.1
     done
 }
-
-# Waits for process $1, a child of the calling shell, to end; its exit status, or 124 when it is
-# still running at the deadline.
-waitForExit() {
-    waitUntil eval "! kill -0 $1 2>/dev/null" || return 124
-    wait "$1"
-}
