@@ -7,9 +7,9 @@ namespace tyvok::images {
 
 namespace {
 
-constexpr std::uint32_t kFileHeaderSize = 14;
-constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::uint32_t kPixelsPerMetre = 2835; // 72 dots per inch
+constexpr std::uint32_t fileHeaderSize = 14;
+constexpr std::uint32_t infoHeaderSize = 40;
+constexpr std::uint32_t pixelsPerMetre = 2835; // 72 dots per inch
 
 void putU16(std::vector<std::uint8_t>& out, std::uint32_t value) {
     out.push_back(static_cast<std::uint8_t>(value & 0xFFu));
@@ -28,21 +28,21 @@ std::uint32_t paddedRowSize(int width) {
 void putHeaders(std::vector<std::uint8_t>& out, const Image& image) {
     const std::uint32_t pixelBytes =
         paddedRowSize(image.width()) * static_cast<std::uint32_t>(image.height());
-    const std::uint32_t offset = kFileHeaderSize + kInfoHeaderSize;
+    const std::uint32_t offset = fileHeaderSize + infoHeaderSize;
     out.push_back('B');
     out.push_back('M');
     putU32(out, offset + pixelBytes);
     putU32(out, 0); // two reserved words
     putU32(out, offset);
-    putU32(out, kInfoHeaderSize);
+    putU32(out, infoHeaderSize);
     putU32(out, static_cast<std::uint32_t>(image.width()));
     putU32(out, static_cast<std::uint32_t>(image.height())); // positive: bottom-up rows
     putU16(out, 1);                                          // planes
     putU16(out, 24);                                         // bits per pixel
     putU32(out, 0);                                          // no compression
     putU32(out, pixelBytes);
-    putU32(out, kPixelsPerMetre);
-    putU32(out, kPixelsPerMetre);
+    putU32(out, pixelsPerMetre);
+    putU32(out, pixelsPerMetre);
     putU32(out, 0); // palette colours used
     putU32(out, 0); // important colours
 }

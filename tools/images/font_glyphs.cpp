@@ -9,15 +9,15 @@ namespace tyvok::images {
 
 namespace {
 
-constexpr int kGlyphsPerBand = 8;
-constexpr int kBandCount = 12; // characters 32..127
-constexpr int kSlotWidth = kGlyphWidth + 1;
+constexpr int glyphsPerBand = 8;
+constexpr int bandCount = 12; // characters 32..127
+constexpr int slotWidth = glyphWidth + 1;
 
 // Each band shows eight glyphs side by side, one string per glyph row, '#' lit and '.' dark.
 // Glyph row 0 is cell row 2. Capitals and digits fill glyph rows 2..10, so the baseline is
 // cell row 12; lowercase letters start at glyph row 5 and descenders reach glyph row 13.
 // clang-format off
-constexpr std::array<const char *, kBandCount * kGlyphHeight> kGlyphBands = {
+constexpr std::array<const char *, bandCount * glyphHeight> glyphBands = {
     // sp     !      "      #      $      %      &      '
     "...... ...... ...... ...... ...... ...... ...... ......",
     "...... ...... ...... ...... ..#... ...... ...... ......",
@@ -202,22 +202,22 @@ constexpr std::array<const char *, kBandCount * kGlyphHeight> kGlyphBands = {
 // clang-format on
 
 bool glyphPixelLit(int character, int glyphX, int glyphY) {
-    const int index = character - kFirstSheetCharacter;
-    const int band = index / kGlyphsPerBand;
-    const int slot = index % kGlyphsPerBand;
-    const char* row = kGlyphBands[static_cast<std::size_t>(band * kGlyphHeight + glyphY)];
-    if (std::strlen(row) != static_cast<std::size_t>(kGlyphsPerBand * kSlotWidth - 1)) {
+    const int index = character - firstSheetCharacter;
+    const int band = index / glyphsPerBand;
+    const int slot = index % glyphsPerBand;
+    const char* row = glyphBands[static_cast<std::size_t>(band * glyphHeight + glyphY)];
+    if (std::strlen(row) != static_cast<std::size_t>(glyphsPerBand * slotWidth - 1)) {
         throw std::logic_error("glyph band row has the wrong length");
     }
-    return row[slot * kSlotWidth + glyphX] == '#';
+    return row[slot * slotWidth + glyphX] == '#';
 }
 
 void drawGlyph(Image& sheet, int character) {
-    const int index = character - kFirstSheetCharacter;
-    const int cellLeft = (index % kFontColumns) * kFontCellWidth + kGlyphLeft;
-    const int cellTop = (index / kFontColumns) * kFontCellHeight + kGlyphTop;
-    for (int y = 0; y < kGlyphHeight; ++y) {
-        for (int x = 0; x < kGlyphWidth; ++x) {
+    const int index = character - firstSheetCharacter;
+    const int cellLeft = (index % fontColumns) * fontCellWidth + glyphLeft;
+    const int cellTop = (index / fontColumns) * fontCellHeight + glyphTop;
+    for (int y = 0; y < glyphHeight; ++y) {
+        for (int x = 0; x < glyphWidth; ++x) {
             if (glyphPixelLit(character, x, y)) {
                 sheet.at(cellLeft + x, cellTop + y) = Rgb{255, 255, 255};
             }
@@ -239,8 +239,8 @@ Image upsideDown(const Image& image) {
 } // namespace
 
 Image renderFontSheet() {
-    Image sheet(kFontColumns * kFontCellWidth, kFontRows * kFontCellHeight);
-    for (int character = kFirstPrintable; character <= kLastPrintable; ++character) {
+    Image sheet(fontColumns * fontCellWidth, fontRows * fontCellHeight);
+    for (int character = firstPrintable; character <= lastPrintable; ++character) {
         drawGlyph(sheet, character);
     }
     return upsideDown(sheet);

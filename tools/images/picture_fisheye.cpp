@@ -8,26 +8,26 @@ namespace tyvok::images {
 
 namespace {
 
-constexpr double kHalfPi = 1.5707963267948966;
-constexpr double kLensRadius = 62.0;
-constexpr double kEyeHeight = 1.6;
-constexpr double kStreetHalfWidth = 4.5;
-constexpr double kHouseLength = 7.0;
-constexpr double kFarFacadeDistance = 60.0;
-constexpr double kFarFacadeHeight = 16.0;
-constexpr double kLampSpacing = 9.0;
-constexpr double kLampInset = 3.6;
-constexpr double kLampRadius = 0.12;
-constexpr double kLampHeight = 4.2;
-constexpr double kNoHit = 1e30;
+constexpr double halfPi = 1.5707963267948966;
+constexpr double lensRadius = 62.0;
+constexpr double eyeHeight = 1.6;
+constexpr double streetHalfWidth = 4.5;
+constexpr double houseLength = 7.0;
+constexpr double farFacadeDistance = 60.0;
+constexpr double farFacadeHeight = 16.0;
+constexpr double lampSpacing = 9.0;
+constexpr double lampInset = 3.6;
+constexpr double lampRadius = 0.12;
+constexpr double lampHeight = 4.2;
+constexpr double noHit = 1e30;
 
 struct Ray {
     double dx, dy,
-        dz; // unit direction from the eye at (0, kEyeHeight, 0); +z looks down the street
+        dz; // unit direction from the eye at (0, eyeHeight, 0); +z looks down the street
 };
 
 struct Hit {
-    double distance = kNoHit;
+    double distance = noHit;
     Colour colour;
 };
 
@@ -96,10 +96,10 @@ void traceHouses(const Ray& ray, Hit& best) {
         return;
     }
     const int side = ray.dx > 0.0 ? 1 : 0;
-    const double distance = kStreetHalfWidth / std::fabs(ray.dx);
-    const double height = kEyeHeight + distance * ray.dy;
+    const double distance = streetHalfWidth / std::fabs(ray.dx);
+    const double height = eyeHeight + distance * ray.dy;
     const double z = distance * ray.dz;
-    const int house = static_cast<int>(std::floor(z / kHouseLength));
+    const int house = static_cast<int>(std::floor(z / houseLength));
     const double roof = houseHeight(house, side);
     if (height < 0.0 || height > roof) {
         return;
@@ -112,43 +112,42 @@ void traceFarFacade(const Ray& ray, Hit& best) {
     if (ray.dz < 1e-9) {
         return;
     }
-    const double distance = kFarFacadeDistance / ray.dz;
+    const double distance = farFacadeDistance / ray.dz;
     const double x = distance * ray.dx;
-    const double height = kEyeHeight + distance * ray.dy;
-    const bool tower = std::fabs(x) < 1.5 && height < kFarFacadeHeight + 8.0;
-    if (height < 0.0 ||
-        (!tower && (std::fabs(x) > kStreetHalfWidth || height > kFarFacadeHeight))) {
+    const double height = eyeHeight + distance * ray.dy;
+    const bool tower = std::fabs(x) < 1.5 && height < farFacadeHeight + 8.0;
+    if (height < 0.0 || (!tower && (std::fabs(x) > streetHalfWidth || height > farFacadeHeight))) {
         return;
     }
     const Colour stone{0.85, 0.78, 0.62};
     keepNearer(best, distance,
-               facadeColour(stone, x + 10.0, height, tower ? 24.0 : kFarFacadeHeight));
+               facadeColour(stone, x + 10.0, height, tower ? 24.0 : farFacadeHeight));
 }
 
 void tracePavement(const Ray& ray, Hit& best) {
     if (ray.dy >= 0.0) {
         return;
     }
-    const double distance = -kEyeHeight / ray.dy;
+    const double distance = -eyeHeight / ray.dy;
     keepNearer(best, distance, pavementColour(distance * ray.dx, distance * ray.dz));
 }
 
 void traceLampPost(const Ray& ray, double postX, double postZ, Hit& best) {
     const double a = ray.dx * ray.dx + ray.dz * ray.dz;
     const double b = -2.0 * (ray.dx * postX + ray.dz * postZ);
-    const double c = postX * postX + postZ * postZ - kLampRadius * kLampRadius;
+    const double c = postX * postX + postZ * postZ - lampRadius * lampRadius;
     const double discriminant = b * b - 4.0 * a * c;
     if (a < 1e-12 || discriminant < 0.0) {
         return;
     }
     const double distance = (-b - std::sqrt(discriminant)) / (2.0 * a);
-    const double height = kEyeHeight + distance * ray.dy;
-    if (height < 0.0 || height > kLampHeight) {
+    const double height = eyeHeight + distance * ray.dy;
+    if (height < 0.0 || height > lampHeight) {
         return;
     }
     const double hitX = distance * ray.dx - postX;
-    const double shade = 0.55 + 0.45 * (hitX / kLampRadius) * (postX > 0.0 ? -1.0 : 1.0);
-    const bool lantern = height > kLampHeight - 0.45;
+    const double shade = 0.55 + 0.45 * (hitX / lampRadius) * (postX > 0.0 ? -1.0 : 1.0);
+    const bool lantern = height > lampHeight - 0.45;
     const Colour iron{0.12, 0.2, 0.16};
     keepNearer(best, distance, lantern ? Colour{0.98, 0.9, 0.55} : iron * (0.6 + 0.8 * shade));
 }
@@ -159,11 +158,11 @@ Colour traceScene(const Ray& ray) {
     traceHouses(ray, best);
     traceFarFacade(ray, best);
     for (int lamp = 0; lamp < 7; ++lamp) {
-        const double z = 2.5 + kLampSpacing * lamp;
-        traceLampPost(ray, -kLampInset, z, best);
-        traceLampPost(ray, kLampInset, z + kLampSpacing / 2.0, best);
+        const double z = 2.5 + lampSpacing * lamp;
+        traceLampPost(ray, -lampInset, z, best);
+        traceLampPost(ray, lampInset, z + lampSpacing / 2.0, best);
     }
-    if (best.distance == kNoHit) {
+    if (best.distance == noHit) {
         return skyColour(ray);
     }
     return hazed(best.colour, best.distance);
@@ -171,14 +170,14 @@ Colour traceScene(const Ray& ray) {
 
 // Equidistant fisheye: the angle from the view axis grows linearly with distance from the centre.
 Colour shadeFisheye(double x, double y) {
-    const double centre = kPictureSize / 2.0;
-    const double px = (x - centre) / kLensRadius;
-    const double py = (y - centre) / kLensRadius;
+    const double centre = pictureSize / 2.0;
+    const double px = (x - centre) / lensRadius;
+    const double py = (y - centre) / lensRadius;
     const double radius = std::sqrt(px * px + py * py);
     if (radius >= 1.0) {
         return {};
     }
-    const double angle = radius * kHalfPi;
+    const double angle = radius * halfPi;
     const double across = radius > 1e-9 ? std::sin(angle) / radius : 0.0;
     const Ray ray{px * across, -py * across, std::cos(angle)};
     const double vignette = 1.0 - 0.35 * radius * radius * radius * radius;
@@ -188,7 +187,7 @@ Colour shadeFisheye(double x, double y) {
 } // namespace
 
 Image drawFisheyeStreet() {
-    return paintPicture(kPictureSize, 4, shadeFisheye);
+    return paintPicture(pictureSize, 4, shadeFisheye);
 }
 
 } // namespace tyvok::images

@@ -9,8 +9,8 @@ namespace tyvok::images {
 
 namespace {
 
-constexpr double kTwoPi = 6.283185307179586;
-constexpr int kSamples = 3;
+constexpr double twoPi = 6.283185307179586;
+constexpr int samplesPerPixel = 3;
 
 // Shortest offset from a to b on a circle of the given circumference, so features tile.
 double wrappedOffset(double a, double b, double circumference) {
@@ -20,15 +20,15 @@ double wrappedOffset(double a, double b, double circumference) {
 }
 
 Colour shadeWood(double x, double y) {
-    const double u = x / kPictureSize;
-    const double v = y / kPictureSize;
+    const double u = x / pictureSize;
+    const double v = y / pictureSize;
     const double knotX = wrappedOffset(0.68, u, 1.0) * 5.0;
     const double knotY = wrappedOffset(0.36, v, 1.0) * 11.0;
     const double knotDistance2 = knotX * knotX + knotY * knotY;
     const double knot = std::exp(-knotDistance2 * 1.4);
     const double warp = tilingFbm(u * 2.0, v * 6.0, {2, 6}, 4, 11) - 0.5;
     const double rings =
-        v * 11.0 + warp * 3.0 + 0.35 * std::sin(kTwoPi * u) + 1.6 * knot * (knotY < 0 ? -1 : 1);
+        v * 11.0 + warp * 3.0 + 0.35 * std::sin(twoPi * u) + 1.6 * knot * (knotY < 0 ? -1 : 1);
     const double ring = rings - std::floor(rings);
     const double latewood = std::pow(ring, 4.0) * 0.8 + 0.2 * smoothstep(0.9, 1.0, ring);
     const double fibres = tilingFbm(u * 4.0, v * 96.0, {4, 96}, 3, 23);
@@ -43,9 +43,9 @@ Colour shadeWood(double x, double y) {
 }
 
 // Light comes from the upper left of the upright picture.
-constexpr double kLightX = -0.55;
-constexpr double kLightY = -0.55;
-constexpr double kLightZ = 0.63;
+constexpr double lightX = -0.55;
+constexpr double lightY = -0.55;
+constexpr double lightZ = 0.63;
 
 struct RivetHit {
     bool onRivet = false;
@@ -61,8 +61,8 @@ RivetHit shadeRivet(double dx, double dy, Colour metal) {
         const double nx = dx / radius;
         const double ny = dy / radius;
         const double nz = std::sqrt(std::max(0.0, 1.0 - nx * nx - ny * ny));
-        const double diffuse = std::max(0.0, nx * kLightX + ny * kLightY + nz * kLightZ);
-        const double reflectedZ = 2.0 * diffuse * nz - kLightZ;
+        const double diffuse = std::max(0.0, nx * lightX + ny * lightY + nz * lightZ);
+        const double reflectedZ = 2.0 * diffuse * nz - lightZ;
         const double specular = std::pow(std::max(0.0, reflectedZ), 18.0);
         const double rim = smoothstep(radius - 0.9, radius, distance);
         hit.onRivet = true;
@@ -79,8 +79,8 @@ RivetHit shadeRivet(double dx, double dy, Colour metal) {
 
 // The plate's seams lie on the picture border; rivets run along every seam.
 Colour shadeMetalPlate(double x, double y) {
-    const double u = x / kPictureSize;
-    const double v = y / kPictureSize;
+    const double u = x / pictureSize;
+    const double v = y / pictureSize;
     const double brushed = tilingFbm(u * 2.0, v * 128.0, {2, 128}, 3, 41);
     const double smudge = tilingFbm(u * 3.0, v * 3.0, {3, 3}, 3, 43);
     const double grey = 0.5 + 0.22 * brushed + 0.12 * (smudge - 0.5);
@@ -88,8 +88,8 @@ Colour shadeMetalPlate(double x, double y) {
 
     const double left = x;
     const double top = y;
-    const double right = kPictureSize - x;
-    const double bottom = kPictureSize - y;
+    const double right = pictureSize - x;
+    const double bottom = pictureSize - y;
     const double edge = std::min(std::min(left, right), std::min(top, bottom));
     if (edge < 1.2) {
         return metal * 0.25;
@@ -119,8 +119,8 @@ Colour shadeMetalPlate(double x, double y) {
 }
 
 Colour shadeBrass(double x, double y) {
-    const double u = x / kPictureSize;
-    const double v = y / kPictureSize;
+    const double u = x / pictureSize;
+    const double v = y / pictureSize;
     const double sheen = tilingFbm(u * 2.0, v * 2.0, {2, 2}, 4, 51);
     const double scratches = tilingFbm(u * 64.0, v * 3.0, {64, 3}, 2, 53);
     const double patinaField = tilingFbm(u * 4.0, v * 4.0, {4, 4}, 5, 57);
@@ -145,15 +145,15 @@ Colour shadeBrass(double x, double y) {
 } // namespace
 
 Image drawWood() {
-    return paintPicture(kPictureSize, kSamples, shadeWood);
+    return paintPicture(pictureSize, samplesPerPixel, shadeWood);
 }
 
 Image drawMetalPlate() {
-    return paintPicture(kPictureSize, kSamples, shadeMetalPlate);
+    return paintPicture(pictureSize, samplesPerPixel, shadeMetalPlate);
 }
 
 Image drawBrassTarnish() {
-    return paintPicture(kPictureSize, kSamples, shadeBrass);
+    return paintPicture(pictureSize, samplesPerPixel, shadeBrass);
 }
 
 } // namespace tyvok::images

@@ -11,10 +11,10 @@ namespace tyvok::images {
 
 namespace {
 
-constexpr double kFaceX = 64.0;
-constexpr double kFaceY = 42.0;
-constexpr double kFaceRadiusX = 12.5;
-constexpr double kFaceRadiusY = 18.0;
+constexpr double faceX = 64.0;
+constexpr double faceY = 42.0;
+constexpr double faceRadiusX = 12.5;
+constexpr double faceRadiusY = 18.0;
 
 struct Point {
     double x, y;
@@ -83,15 +83,15 @@ Colour skinShade(double light) {
 
 // An egg-shaped oval, narrower towards the chin.
 double faceCover(Point p) {
-    const double narrowing = 1.0 - 0.22 * smoothstep(kFaceY - 4.0, kFaceY + kFaceRadiusY, p.y);
-    return ellipseCover(p, {kFaceX, kFaceY}, kFaceRadiusX * narrowing, kFaceRadiusY, 0.06);
+    const double narrowing = 1.0 - 0.22 * smoothstep(faceY - 4.0, faceY + faceRadiusY, p.y);
+    return ellipseCover(p, {faceX, faceY}, faceRadiusX * narrowing, faceRadiusY, 0.06);
 }
 
 // Light falls from the viewer's left; the face darkens towards its right side and its rim,
 // in the eye sockets, along the nose and under the nostrils.
 double faceLight(Point p) {
-    const double dx = (p.x - kFaceX) / kFaceRadiusX;
-    const double dy = (p.y - kFaceY) / kFaceRadiusY;
+    const double dx = (p.x - faceX) / faceRadiusX;
+    const double dy = (p.y - faceY) / faceRadiusY;
     const double rim = smoothstep(0.45, 1.0, std::sqrt(dx * dx + dy * dy));
     double light = 0.95 - 0.3 * dx - (dy > 0.0 ? 0.3 : 0.45) * rim;
     for (const double eyeX : {58.0, 70.0}) {
@@ -117,7 +117,7 @@ Colour withEyes(Colour colour, Point p) {
 
 // A faint smile: the line between the lips rises towards the corners.
 Colour withMouth(Colour colour, Point p) {
-    const double mouthDx = p.x - kFaceX;
+    const double mouthDx = p.x - faceX;
     const double mouthY = 55.6 - 0.035 * mouthDx * mouthDx;
     const double alongMouth = 1.0 - smoothstep(4.0, 5.5, std::fabs(mouthDx));
     const double lipLine = (1.0 - smoothstep(0.2, 0.9, std::fabs(p.y - mouthY))) * alongMouth;
@@ -133,11 +133,11 @@ Colour face(Point p) {
 // The hair crowns the head and falls in two curtains beside the face onto the shoulders.
 double hairCover(Point p) {
     const double crown =
-        ellipseCover(p, {kFaceX, 41.0}, 17.0, 22.0, 0.05) * (1.0 - smoothstep(46.0, 52.0, p.y));
+        ellipseCover(p, {faceX, 41.0}, 17.0, 22.0, 0.05) * (1.0 - smoothstep(46.0, 52.0, p.y));
     const double fall = smoothstep(36.0, 40.0, p.y) * (1.0 - smoothstep(76.0, 84.0, p.y));
     const double outer = 17.0 + 8.0 * smoothstep(40.0, 80.0, p.y);
     const double inner = p.y < 50.0 ? 0.0 : 7.5 + std::max(0.0, p.y - 62.0) * 0.35;
-    const double side = std::fabs(p.x - kFaceX);
+    const double side = std::fabs(p.x - faceX);
     const double curtain = smoothstep(inner - 1.0, inner + 1.0, side) *
                            (1.0 - smoothstep(outer - 1.0, outer + 1.0, side));
     return std::max(crown, fall * curtain);
@@ -145,33 +145,33 @@ double hairCover(Point p) {
 
 Colour hair(Point p) {
     const double strands = tilingFbm(p.x / 2.0, p.y / 12.0, {64, 16}, 3, 97);
-    const double curls = 0.5 + 0.5 * std::sin(p.y * 0.9 + std::fabs(p.x - kFaceX) * 0.6);
+    const double curls = 0.5 + 0.5 * std::sin(p.y * 0.9 + std::fabs(p.x - faceX) * 0.6);
     const double sheen = 0.7 + 0.5 * strands + 0.2 * curls * smoothstep(48.0, 75.0, p.y);
     const double leftLight = 1.15 - 0.3 * smoothstep(40.0, 88.0, p.x);
     return Colour{0.16, 0.10, 0.05} * (sheen * leftLight);
 }
 
 double chinShadow(Point p) {
-    return ellipseCover(p, {kFaceX, 61.5}, 7.0, 2.5, 0.6);
+    return ellipseCover(p, {faceX, 61.5}, 7.0, 2.5, 0.6);
 }
 
 double neckCover(Point p) {
-    return (1.0 - smoothstep(5.5, 7.0, std::fabs(p.x - kFaceX))) * smoothstep(52.0, 54.0, p.y);
+    return (1.0 - smoothstep(5.5, 7.0, std::fabs(p.x - faceX))) * smoothstep(52.0, 54.0, p.y);
 }
 
 double necklineAt(double x) {
-    const double t = (x - kFaceX) / 26.0;
+    const double t = (x - faceX) / 26.0;
     return 76.0 + 7.0 * (1.0 - t * t);
 }
 
 double bodyCover(Point p) {
     const double halfWidth = 14.0 + 46.0 * std::sqrt(clamp01((p.y - 62.0) / 30.0));
-    return 1.0 - smoothstep(halfWidth - 1.0, halfWidth + 1.0, std::fabs(p.x - kFaceX));
+    return 1.0 - smoothstep(halfWidth - 1.0, halfWidth + 1.0, std::fabs(p.x - faceX));
 }
 
 Colour dress(Point p) {
     const double below = p.y - necklineAt(p.x);
-    const double pleats = 0.5 + 0.5 * std::sin((p.x - kFaceX) * 1.3);
+    const double pleats = 0.5 + 0.5 * std::sin((p.x - faceX) * 1.3);
     const double gathered = 1.0 - smoothstep(2.0, 14.0, below);
     Colour colour = Colour{0.12, 0.10, 0.06} * (0.8 + 0.7 * pleats * gathered);
     const double border = 1.0 - smoothstep(0.5, 1.5, std::fabs(below - 1.0));
@@ -179,8 +179,8 @@ Colour dress(Point p) {
 }
 
 Colour chest(Point p) {
-    const double dx = (p.x - kFaceX) / 26.0;
-    const double underChin = ellipseCover(p, {kFaceX, 61.0}, 10.0, 5.0, 0.5);
+    const double dx = (p.x - faceX) / 26.0;
+    const double underChin = ellipseCover(p, {faceX, 61.0}, 10.0, 5.0, 0.5);
     return skinShade(0.95 - 0.35 * dx - 0.3 * underChin);
 }
 
@@ -225,11 +225,11 @@ HandCover hand(Point p, Point wrist) {
 Colour shadePortrait(double x, double y) {
     const Point p{x, y};
     Colour colour = landscape(p);
-    colour = mix(colour, skinShade(0.72 - 0.3 * (p.x - kFaceX) / 8.0 - 0.45 * chinShadow(p)),
+    colour = mix(colour, skinShade(0.72 - 0.3 * (p.x - faceX) / 8.0 - 0.45 * chinShadow(p)),
                  neckCover(p));
     const double body = bodyCover(p) * smoothstep(58.0, 62.0, p.y);
     const double bare = (1.0 - smoothstep(necklineAt(p.x) - 1.0, necklineAt(p.x), p.y)) *
-                        (1.0 - smoothstep(24.0, 26.0, std::fabs(p.x - kFaceX)));
+                        (1.0 - smoothstep(24.0, 26.0, std::fabs(p.x - faceX)));
     colour = mix(colour, mix(dress(p), chest(p), bare), body);
     const double sleeveRadius = 11.0;
     for (const auto& [shoulder, wrist] : {std::pair<Point, Point>{{14.0, 92.0}, {60.0, 114.0}},
@@ -251,17 +251,16 @@ using ColourGrid = std::vector<Colour>;
 
 ColourGrid paintGrid() {
     constexpr int samples = 3;
-    ColourGrid grid(kPictureSize * kPictureSize);
-    for (int y = 0; y < kPictureSize; ++y) {
-        for (int x = 0; x < kPictureSize; ++x) {
+    ColourGrid grid(pictureSize * pictureSize);
+    for (int y = 0; y < pictureSize; ++y) {
+        for (int x = 0; x < pictureSize; ++x) {
             Colour sum;
             for (int sy = 0; sy < samples; ++sy) {
                 for (int sx = 0; sx < samples; ++sx) {
                     sum = sum + shadePortrait(x + (sx + 0.5) / samples, y + (sy + 0.5) / samples);
                 }
             }
-            grid[static_cast<std::size_t>(y * kPictureSize + x)] =
-                sum * (1.0 / (samples * samples));
+            grid[static_cast<std::size_t>(y * pictureSize + x)] = sum * (1.0 / (samples * samples));
         }
     }
     return grid;
@@ -270,14 +269,14 @@ ColourGrid paintGrid() {
 // One pass of a 1-2-1 blur along a row or a column: the painter's soft "smoke".
 ColourGrid soften(const ColourGrid& grid, int stepX, int stepY) {
     ColourGrid out(grid.size());
-    for (int y = 0; y < kPictureSize; ++y) {
-        for (int x = 0; x < kPictureSize; ++x) {
+    for (int y = 0; y < pictureSize; ++y) {
+        for (int x = 0; x < pictureSize; ++x) {
             const auto at = [&](int cx, int cy) {
-                cx = std::min(std::max(cx, 0), kPictureSize - 1);
-                cy = std::min(std::max(cy, 0), kPictureSize - 1);
-                return grid[static_cast<std::size_t>(cy * kPictureSize + cx)];
+                cx = std::min(std::max(cx, 0), pictureSize - 1);
+                cy = std::min(std::max(cy, 0), pictureSize - 1);
+                return grid[static_cast<std::size_t>(cy * pictureSize + cx)];
             };
-            out[static_cast<std::size_t>(y * kPictureSize + x)] =
+            out[static_cast<std::size_t>(y * pictureSize + x)] =
                 (at(x - stepX, y - stepY) + at(x, y) * 2.0 + at(x + stepX, y + stepY)) * 0.25;
         }
     }
@@ -297,11 +296,11 @@ Colour varnish(Colour colour, int x, int y) {
 Image drawPortrait() {
     ColourGrid grid = paintGrid();
     grid = soften(soften(grid, 1, 0), 0, 1);
-    Image picture(kPictureSize, kPictureSize);
-    for (int y = 0; y < kPictureSize; ++y) {
-        for (int x = 0; x < kPictureSize; ++x) {
+    Image picture(pictureSize, pictureSize);
+    for (int y = 0; y < pictureSize; ++y) {
+        for (int x = 0; x < pictureSize; ++x) {
             picture.at(x, y) =
-                toRgb(varnish(grid[static_cast<std::size_t>(y * kPictureSize + x)], x, y));
+                toRgb(varnish(grid[static_cast<std::size_t>(y * pictureSize + x)], x, y));
         }
     }
     return picture;

@@ -5,7 +5,7 @@
 
 namespace tyvok::images {
 
-constexpr int kPictureSize = 128;
+constexpr int pictureSize = 128;
 
 Image drawWood();          // warm brown grain with rings, fibres and a knot; tiles
 Image drawMetalPlate();    // brushed grey plate with a border of rivets; tiles
