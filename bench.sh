@@ -18,7 +18,7 @@ starts=${BENCH_STARTS:-10}  # further short alternated runs of each, for the sta
 tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
     libbenchmark-dev xvfb mesa-utils
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTYVOK_BENCHMARKS=ON >/dev/null
+cmake -S . -B build -DTYVOK_BENCHMARKS=ON >/dev/null
 while read -r image; do
     [ -f "data/$image" ] || echo "warning: data/$image is missing; figures will differ" >&2
 done <build/image_files.txt

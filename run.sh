@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build
 fi
 cmake --build build --target tyvok -j"$(nproc)"
 cd data

@@ -16,7 +16,7 @@ tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev 
     libx11-dev x11-utils procps openbox xscreensaver
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")
+options=(-DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")
 
 cmake -S . -B build "${options[@]}"
 cmake --build build -j"$(nproc)"

@@ -11,7 +11,7 @@ for tool in valgrind Xvfb xdotool c++; do
     command -v "$tool" >/dev/null || { echo "memcheck.sh needs $tool" >&2; exit 2; }
 done
 if [ ! -f build/CMakeCache.txt ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S . -B build
 fi
 cmake --build build --target tyvok -j"$(nproc)"
 
