@@ -57,6 +57,21 @@ void enterFullScreen() {
     glutSetCursor(GLUT_CURSOR_NONE);
 }
 
+// GLUT's code of a special key as the key the controls know.
+SpecialKey specialKey(int key) {
+    switch (key) {
+    case GLUT_KEY_LEFT: return SpecialKey::left;
+    case GLUT_KEY_RIGHT: return SpecialKey::right;
+    case GLUT_KEY_UP: return SpecialKey::up;
+    case GLUT_KEY_DOWN: return SpecialKey::down;
+    case GLUT_KEY_PAGE_UP: return SpecialKey::pageUp;
+    case GLUT_KEY_PAGE_DOWN: return SpecialKey::pageDown;
+    case GLUT_KEY_HOME: return SpecialKey::home;
+    case GLUT_KEY_END: return SpecialKey::end;
+    default: return SpecialKey::other;
+    }
+}
+
 void endOnStopSignal() {
     if (const int signal = pendingStopSignal()) {
         releaseResources();
@@ -91,11 +106,11 @@ void handleKey(unsigned char key, int, int) {
 
 void handleSpecialKey(int key, int, int) {
     noteWindowSize();
-    pressSpecialKey(key, app.input, settings, textOverlay);
+    pressSpecialKey(specialKey(key), app.input, settings, textOverlay);
 }
 
 void handleSpecialKeyUp(int key, int, int) {
-    releaseSpecialKey(key, app.input);
+    releaseSpecialKey(specialKey(key), app.input);
 }
 
 void handlePointerMotion(int x, int y) {
@@ -103,7 +118,7 @@ void handlePointerMotion(int x, int y) {
 }
 
 void handleMouseButton(int button, int, int x, int y) {
-    clickPointer(app.input, button, x, y);
+    clickPointer(app.input, button == GLUT_LEFT_BUTTON, x, y);
 }
 
 void handleReshape(int width, int height) {

@@ -1,7 +1,6 @@
 // The pointer, and the manual camera that turns with it and walks by the held arrow keys.
 #include "controls/pointer.h"
 
-#include <GL/freeglut.h>
 #include <cmath>
 
 namespace {
@@ -18,8 +17,8 @@ void recordPointer(PointerInput& input, int x, int y) {
     input.mouseDY = y - pointerRestY;
 }
 
-void clickPointer(PointerInput& input, int button, int x, int y) {
-    if (button == GLUT_LEFT_BUTTON) recordPointer(input, x, y);
+void clickPointer(PointerInput& input, bool leftButton, int x, int y) {
+    if (leftButton) recordPointer(input, x, y);
 }
 
 void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta) {

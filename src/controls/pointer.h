@@ -21,7 +21,7 @@ constexpr int pointerRestY = 350;
 
 // A pointer report at window position (x, y); a click counts only for the left button.
 void recordPointer(PointerInput& input, int x, int y);
-void clickPointer(PointerInput& input, int button, int x, int y);
+void clickPointer(PointerInput& input, bool leftButton, int x, int y);
 
 // Walks the camera in the horizontal plane along its yaw heading by the held arrow keys.
 void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta);

@@ -3,37 +3,36 @@
 
 #include "controls/setting_steps.h"
 
-#include <GL/freeglut.h>
-
 namespace {
 
-int arrowBit(int key) {
+int arrowBit(SpecialKey key) {
     switch (key) {
-    case GLUT_KEY_LEFT: return arrowLeft;
-    case GLUT_KEY_RIGHT: return arrowRight;
-    case GLUT_KEY_UP: return arrowUp;
-    case GLUT_KEY_DOWN: return arrowDown;
+    case SpecialKey::left: return arrowLeft;
+    case SpecialKey::right: return arrowRight;
+    case SpecialKey::up: return arrowUp;
+    case SpecialKey::down: return arrowDown;
     default: return 0;
     }
 }
 
 } // namespace
 
-void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text) {
+void pressSpecialKey(SpecialKey key, PointerInput& input, SimSettings& settings,
+                     TextOverlay& text) {
     input.arrowKeys |= arrowBit(key);
     switch (key) {
-    case GLUT_KEY_PAGE_UP:
+    case SpecialKey::pageUp:
         scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n", text);
         break;
-    case GLUT_KEY_PAGE_DOWN:
+    case SpecialKey::pageDown:
         scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n", text);
         break;
-    case GLUT_KEY_HOME: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n", text); break;
-    case GLUT_KEY_END: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n", text); break;
+    case SpecialKey::home: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n", text); break;
+    case SpecialKey::end: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n", text); break;
     default: break;
     }
 }
 
-void releaseSpecialKey(int key, PointerInput& input) {
+void releaseSpecialKey(SpecialKey key, PointerInput& input) {
     input.arrowKeys &= ~arrowBit(key);
 }

@@ -5,8 +5,11 @@
 #include "controls/pointer.h"
 #include "overlay/text_overlay.h"
 
+// The special keys that have a command; the host translates its window system's key codes.
+enum class SpecialKey { left, right, up, down, pageUp, pageDown, home, end, other };
+
 // A special key going down: an arrow is held, or a speed is stepped and shown.
-void pressSpecialKey(int key, PointerInput& input, SimSettings& settings, TextOverlay& text);
+void pressSpecialKey(SpecialKey key, PointerInput& input, SimSettings& settings, TextOverlay& text);
 
 // A special key going up: an arrow is let go.
-void releaseSpecialKey(int key, PointerInput& input);
+void releaseSpecialKey(SpecialKey key, PointerInput& input);
