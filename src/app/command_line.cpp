@@ -10,7 +10,7 @@ namespace {
 
 enum class Option { window, maxFps, root, windowId, display, geometry, help, version };
 
-struct OptionSpec {
+struct OptionEntry {
     Option option;
     const char* name;
     const char* alias;     // another spelling, or nullptr
@@ -20,7 +20,7 @@ struct OptionSpec {
 
 // Every option, in the order --help lists them. The X options keep X's single dash; the
 // options that take a value and start with "--" also take it after '='.
-constexpr OptionSpec optionTable[] = {
+constexpr OptionEntry optionTable[] = {
     {Option::window, "--window", nullptr, nullptr,
      "start in a 512 x 512 window instead of full screen"},
     {Option::maxFps, "--max-fps", nullptr, "N",
@@ -49,13 +49,13 @@ std::string usageText() {
         "another program's window (XScreenSaver's).\n"
         "\n"
         "Options:";
-    for (const OptionSpec& spec : optionTable) {
-        std::string label = std::string("  ") + spec.name;
-        if (spec.alias) label += std::string(", ") + spec.alias;
-        if (spec.valueName) label += std::string(" ") + spec.valueName;
+    for (const OptionEntry& entry : optionTable) {
+        std::string label = std::string("  ") + entry.name;
+        if (entry.alias) label += std::string(", ") + entry.alias;
+        if (entry.valueName) label += std::string(" ") + entry.valueName;
         label.resize(helpColumn, ' ');
         text += "\n" + label;
-        for (const char* c = spec.help; *c; ++c)
+        for (const char* c = entry.help; *c; ++c)
             text += *c == '\n' ? "\n" + std::string(helpColumn, ' ') : std::string(1, *c);
     }
     return text;
@@ -84,9 +84,9 @@ bool readUnsigned(const char* text, bool hexAllowed, unsigned long& value) {
     return errno == 0;
 }
 
-const OptionSpec* findOption(const std::string& name) {
-    for (const OptionSpec& spec : optionTable)
-        if (name == spec.name || (spec.alias && name == spec.alias)) return &spec;
+const OptionEntry* findOption(const std::string& name) {
+    for (const OptionEntry& entry : optionTable)
+        if (name == entry.name || (entry.alias && name == entry.alias)) return &entry;
     return nullptr;
 }
 
@@ -108,11 +108,11 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         const std::size_t equals =
             argument.rfind("--", 0) == 0 ? argument.find('=') : argument.npos;
         const std::string name = argument.substr(0, equals);
-        const OptionSpec* spec = findOption(name);
-        if (!spec) return usageError("unknown option " + quoted(name));
+        const OptionEntry* entry = findOption(name);
+        if (!entry) return usageError("unknown option " + quoted(name));
 
         std::string value;
-        if (!spec->valueName) {
+        if (!entry->valueName) {
             if (equals != argument.npos)
                 return usageError("option " + quoted(name) + " takes no value");
         } else if (equals != argument.npos) {
@@ -120,12 +120,12 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         } else if (i + 1 < argc) {
             value = argv[++i];
         } else {
-            return usageError("option " + quoted(name) + " needs a value " + spec->valueName);
+            return usageError("option " + quoted(name) + " needs a value " + entry->valueName);
         }
 
         unsigned long number = 0;
         const std::string badValue = "invalid value " + quoted(value) + " for " + quoted(name);
-        switch (spec->option) {
+        switch (entry->option) {
         case Option::help: return {CommandOutcome::help, options, usageText()};
         case Option::version: return {CommandOutcome::version, options, "tyvok " TYVOK_VERSION};
         case Option::window:
@@ -139,11 +139,11 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             break;
         case Option::root:
         case Option::windowId:
-            if (!xWindowOption.empty() && findOption(xWindowOption) != spec)
+            if (!xWindowOption.empty() && findOption(xWindowOption) != entry)
                 return usageError(quoted(xWindowOption) + " cannot be combined with " +
                                   quoted(name));
             // Window 0 would be the root window, which --root asks for by name.
-            if (spec->option == Option::windowId &&
+            if (entry->option == Option::windowId &&
                 (!readUnsigned(value.c_str(), true, number) || number == 0))
                 return usageError(badValue);
             options.host = HostKind::xWindow;
