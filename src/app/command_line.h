@@ -13,7 +13,7 @@ struct CommandLine {
     unsigned long windowId = 0; // --window-id ID (decimal or 0x hex); --root: the value of
                                 // XSCREENSAVER_WINDOW (hex or decimal), or 0 = the root window
     const char* displayName = nullptr; // -display NAME (also left in argv for glutInit)
-    bool geometryGiven = false;        // -geometry SPEC (left in argv for glutInit)
+    bool geometryGiven = false;        // -geometry WxH+X+Y (left in argv for glutInit)
 };
 
 enum class CommandOutcome { run, help, version, usageError };
