@@ -10,11 +10,11 @@
 #include "anim/random.h"
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/glut_host.h"
 #include "app/settings.h"
 #include "full_screen_wait.h"
 #include "picture_compare.h"
 #include "picture_limit.h"
+#include "platform/glut_host.h"
 #include "scene/gear_mesh.h"
 
 #include <GL/freeglut.h>

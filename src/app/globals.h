@@ -1,4 +1,4 @@
-// The process-wide objects (defined in globals.cpp), for src/app, the tests and the benchmark.
+// The process-wide objects (defined in globals.cpp), for the program, its hosts and the tests.
 #pragma once
 
 #include "anim/oscillators.h"

@@ -1,8 +1,8 @@
 // Counts the heap allocations the program makes while it draws frames with every feature on.
 #include "test_window.h"
 
-#include "app/callbacks.h"
 #include "app/globals.h"
+#include "platform/callbacks.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -3,10 +3,10 @@
 
 #include "full_screen_wait.h"
 
-#include "app/callbacks.h"
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/glut_host.h"
+#include "platform/callbacks.h"
+#include "platform/glut_host.h"
 
 #include <GL/freeglut.h>
 #include <chrono>

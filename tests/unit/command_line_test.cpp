@@ -1,6 +1,6 @@
 // The command line's options in both spellings and every usage error (the help and version
 // texts are read from the program itself by the command-line script).
-#include "app/command_line.h"
+#include "platform/command_line.h"
 
 #include <gtest/gtest.h>
 #include <vector>

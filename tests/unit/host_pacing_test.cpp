@@ -1,7 +1,7 @@
 // The frame pacer on the program's clock, on time and late, and what each command line asks of
 // the host.
-#include "app/frame_pacer.h"
-#include "app/host_options.h"
+#include "platform/frame_pacer.h"
+#include "platform/host_options.h"
 
 #include <gtest/gtest.h>
 #include <map>

@@ -3,9 +3,9 @@
 #include "gl_record.h"
 #include "test_window.h"
 
-#include "app/callbacks.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "platform/callbacks.h"
 
 #include <GL/gl.h>
 #include <cmath>

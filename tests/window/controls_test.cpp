@@ -1,10 +1,10 @@
 // Every key command, special key and pointer report: the value it sets, its bounds, its message.
 #include "test_window.h"
 
-#include "app/callbacks.h"
 #include "app/globals.h"
 #include "app/settings.h"
 #include "app/startup.h"
+#include "platform/callbacks.h"
 #include "scene/projection.h"
 
 #include <GL/freeglut.h>

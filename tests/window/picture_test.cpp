@@ -4,8 +4,8 @@
 #include "test_window.h"
 
 #include "anim/random.h"
-#include "app/callbacks.h"
 #include "app/globals.h"
+#include "platform/callbacks.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>

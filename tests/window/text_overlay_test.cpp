@@ -3,8 +3,8 @@
 #include "gl_record.h"
 #include "test_window.h"
 
-#include "app/callbacks.h"
 #include "app/globals.h"
+#include "platform/callbacks.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // What both hosts wait on: the X connection, SIGTERM and SIGINT, and the monotonic clock.
-#include "app/host_events.h"
+#include "platform/host_events.h"
 
 #include <algorithm>
 #include <csignal>

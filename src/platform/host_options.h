@@ -1,7 +1,7 @@
 // What the command line asks of the host that runs the program.
 #pragma once
 
-#include "app/command_line.h"
+#include "platform/command_line.h"
 
 struct HostOptions {
     HostKind host = HostKind::glutWindow;

@@ -1,19 +1,19 @@
 // The host with a window of its own: GLUT opens it, delivers the input and runs the frames.
-#include "app/glut_host.h"
+#include "platform/glut_host.h"
 
 #include "anim/random.h"
-#include "app/callbacks.h"
 #include "app/frame.h"
-#include "app/frame_pacer.h"
 #include "app/globals.h"
-#include "app/host_events.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
-#include "app/window_class.h"
 #include "controls/keyboard.h"
 #include "controls/pointer.h"
 #include "controls/special_keys.h"
+#include "platform/callbacks.h"
+#include "platform/frame_pacer.h"
+#include "platform/host_events.h"
+#include "platform/window_class.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>

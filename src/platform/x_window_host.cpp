@@ -1,12 +1,12 @@
 // The host for an existing X window: draws into it with Xlib and GLX, paced, without input.
-#include "app/x_window_host.h"
+#include "platform/x_window_host.h"
 
 #include "app/frame.h"
-#include "app/frame_pacer.h"
 #include "app/globals.h"
-#include "app/host_events.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
+#include "platform/frame_pacer.h"
+#include "platform/host_events.h"
 
 #include <GL/gl.h>
 #include <GL/glx.h>

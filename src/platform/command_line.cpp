@@ -1,5 +1,5 @@
 // The command line: its options, read before anything touches the display.
-#include "app/command_line.h"
+#include "platform/command_line.h"
 
 #include <cerrno>
 #include <climits>

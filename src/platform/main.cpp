@@ -1,9 +1,9 @@
 // Tyvok's entry point: read the command line, then run the host it asks for.
-#include "app/command_line.h"
-#include "app/glut_host.h"
-#include "app/host_options.h"
 #include "app/startup.h"
-#include "app/x_window_host.h"
+#include "platform/command_line.h"
+#include "platform/glut_host.h"
+#include "platform/host_options.h"
+#include "platform/x_window_host.h"
 
 #include <cstdio>
 #include <cstdlib>

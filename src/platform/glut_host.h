@@ -1,7 +1,7 @@
 // The host with a window of its own: GLUT opens it, delivers the input and runs the frames.
 #pragma once
 
-#include "app/host_options.h"
+#include "platform/host_options.h"
 
 // Opens the window as `options` ask, registers the callbacks and sets up the scene, with every
 // random seed offset by `seedBase`. Returns only when initialisation has succeeded; the caller

@@ -1,7 +1,7 @@
 // The host for an existing X window: draws into it with Xlib and GLX, paced, without input.
 #pragma once
 
-#include "app/host_options.h"
+#include "platform/host_options.h"
 
 // Draws the program into the X window `options.windowId` (0: the root window) until the window
 // is destroyed (status 0) or SIGTERM or SIGINT ends it by the same signal; a window that does

@@ -1,5 +1,5 @@
 // Frame pacing: how long to wait before the next frame so that at most N frames are drawn a second.
-#include "app/frame_pacer.h"
+#include "platform/frame_pacer.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // What the command line asks of the host that runs the program.
-#include "app/host_options.h"
+#include "platform/host_options.h"
 
 HostOptions hostOptions(const CommandLine& line) {
     HostOptions options;
