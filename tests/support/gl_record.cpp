@@ -1,12 +1,14 @@
-// What the program hands OpenGL, read back as a user sees it: the text it draws, decoded from
-// the font's quads, and the OpenGL errors it reads.
+// What the program hands OpenGL, read back as a user sees it: the text it draws, read from the
+// font's quads, and the OpenGL errors it reads.
 #include "gl_record.h"
 
 #include "test_window.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <cmath>
 #include <dlfcn.h>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -15,63 +17,74 @@ template <typename Function> Function next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-// A glyph: the character its texture coordinates pick from the 16 x 8 font sheet (cells 1/16
-// wide and 1/8 high, sampled 0.01 in from the cell's corner), and where its quad stands.
-struct Glyph {
-    char c = 0;
-    float x = 0, baseY = 0, size = 0;
-    int windowHeight = 0;
-    bool startsDraw = false; // the first glyph of a call that draws text
+// A glyph's quad as drawn: its corners on screen and in the font sheet, and whether it is the
+// first of a call that draws text.
+struct Quad {
+    float x0 = 1e9f, y0 = 1e9f, y1 = -1e9f, s = 0, t = 0;
+    int windowHeight = 0, vertices = 0;
+    bool startsDraw = false;
 };
 
 bool recording = false, inQuad = false, newDraw = false;
-int vertex = 0, errors = 0;
-Glyph glyph;
-std::vector<Glyph> glyphs;
+int errors = 0;
+Quad quad;
+std::vector<Quad> quads;
 
-int advanceOf(int size) {
-    return static_cast<int>(static_cast<float>(size) * 0.45f);
+// The sheet's cell under the middle of the quad's texture: 16 to a row from character 32.
+char characterOf(const Quad& q) {
+    const int column = static_cast<int>(std::floor(16 * q.s / 4)),
+              row = static_cast<int>(std::floor(8 * (1 - q.t / 4)));
+    return static_cast<char>((32 + 16 * row + column) & 0xFF);
+}
+
+// The line's first visible glyph, the glyphs' base and height, and its text without end spaces.
+std::tuple<int, int, int, std::string> shown(const TextLine& line, int advance) {
+    const auto first = line.text.find_first_not_of(' '), last = line.text.find_last_not_of(' ');
+    if (first == std::string::npos) return {line.x, line.y, line.size, ""};
+    return {line.x + static_cast<int>(first) * advance, line.y, line.size,
+            line.text.substr(first, last - first + 1)};
 }
 
 } // namespace
+
+bool TextLine::operator==(const TextLine& o) const {
+    const int step = std::max(advance, o.advance);
+    return shown(*this, step) == shown(o, step);
+}
 
 std::ostream& operator<<(std::ostream& out, const TextLine& line) {
     return out << "\"" << line.text << "\" at (" << line.x << ", " << line.y << ") size "
                << line.size;
 }
 
-TextLine visibleLine(const std::string& text, int x, int y, int size) {
-    const auto first = text.find_first_not_of(' '), last = text.find_last_not_of(' ');
-    if (first == std::string::npos) return {x, y, size, ""};
-    return {x + static_cast<int>(first) * advanceOf(size), y, size,
-            text.substr(first, last - first + 1)};
-}
-
 TextLine messageLine(const std::string& text) {
-    return visibleLine(text, 10, 25, 20);
+    return {10, 25, 20, text};
 }
 
 void recordText() {
-    glyphs.clear();
+    quads.clear();
     recording = true;
 }
 
 std::vector<TextLine> recordedText() {
     std::vector<TextLine> lines;
-    int penX = 0;
-    for (const Glyph& g : glyphs) {
-        const int x = static_cast<int>(g.x), y = g.windowHeight - static_cast<int>(g.baseY),
-                  size = static_cast<int>(std::lround(g.size)), advance = advanceOf(size);
-        TextLine* line = lines.empty() ? nullptr : &lines.back();
-        // A glyph continues the line when it stands on the same base, a whole number of
-        // advances on: the missing ones are spaces.
-        if (line && !g.startsDraw && line->y == y && line->size == size && x > penX &&
-            (x - penX) % advance == 0)
-            line->text.append(static_cast<size_t>((x - penX) / advance - 1), ' ');
-        else
-            lines.push_back({x, y, size, ""}), line = &lines.back();
-        line->text += g.c;
-        penX = x;
+    std::vector<std::vector<int>> penXs; // each line's glyphs' left edges
+    for (const Quad& q : quads) {
+        const int x = static_cast<int>(q.x0), y = q.windowHeight - static_cast<int>(q.y0),
+                  size = static_cast<int>(std::lround(q.y1 - q.y0));
+        if (lines.empty() || q.startsDraw || lines.back().y != y || lines.back().size != size)
+            lines.push_back({x, y, size, ""}), penXs.emplace_back();
+        lines.back().text += characterOf(q), penXs.back().push_back(x);
+    }
+    // The pen steps evenly: the smallest step between glyphs is one advance, a longer one holds
+    // spaces.
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::vector<int>& x = penXs[i];
+        int& step = lines[i].advance;
+        for (size_t g = 1; g < x.size(); ++g)
+            step = g == 1 ? x[1] - x[0] : std::min(step, x[g] - x[g - 1]);
+        for (size_t g = x.size() - 1; g > 0; --g)
+            lines[i].text.insert(g, static_cast<size_t>((x[g] - x[g - 1]) / step - 1), ' ');
     }
     return lines;
 }
@@ -108,33 +121,30 @@ void glBegin(GLenum mode) {
     if (inQuad) {
         GLint viewport[4];
         glGetIntegerv(GL_VIEWPORT, viewport); // text is drawn on a viewport of the whole window
-        glyph = Glyph{}, glyph.windowHeight = viewport[3], vertex = 0;
-        glyph.startsDraw = std::exchange(newDraw, false);
+        quad = Quad{}, quad.windowHeight = viewport[3];
+        quad.startsDraw = std::exchange(newDraw, false);
     }
     real(mode);
 }
 
 void glTexCoord2f(GLfloat s, GLfloat t) {
     static auto real = next<void (*)(GLfloat, GLfloat)>("glTexCoord2f");
-    if (inQuad && vertex == 0) {
-        const long column = std::lround((s - 0.01) / 0.0625),
-                   row = std::lround((0.865 - t) / 0.125);
-        glyph.c = static_cast<char>((32 + 16 * row + column) & 0xFF);
-    }
+    if (inQuad) quad.s += s, quad.t += t; // summed over the four corners
     real(s, t);
 }
 
 void glVertex2f(GLfloat x, GLfloat y) {
     static auto real = next<void (*)(GLfloat, GLfloat)>("glVertex2f");
-    if (inQuad && vertex == 0) glyph.x = x, glyph.baseY = y;
-    if (inQuad && vertex == 2) glyph.size = y - glyph.baseY;
-    vertex += inQuad;
+    if (inQuad) {
+        quad.x0 = std::min(quad.x0, x), quad.y0 = std::min(quad.y0, y);
+        quad.y1 = std::max(quad.y1, y), ++quad.vertices;
+    }
     real(x, y);
 }
 
 void glEnd() {
     static auto real = next<void (*)()>("glEnd");
-    if (inQuad && vertex == 4) glyphs.push_back(glyph);
+    if (inQuad && quad.vertices == 4) quads.push_back(quad);
     inQuad = false;
     real();
 }

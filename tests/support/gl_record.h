@@ -1,26 +1,22 @@
-// What the program hands OpenGL, read back as a user sees it: the text it draws, decoded from
-// the font's quads, and the OpenGL errors it reads.
+// What the program hands OpenGL, read back as a user sees it: the text it draws, read from the
+// font's quads, and the OpenGL errors it reads.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
-// One run of text on screen: the first visible glyph's left edge, the glyphs' bottom edge in
-// pixels below the window's top, their height, and the characters from the first visible one
-// to the last, with the spaces between them.
+// One call's text on screen: where it starts, its glyphs' bottom edge in pixels below the
+// window's top, their height, and the characters. Lines compare by what shows: spaces at either
+// end only move the first glyph right, by the pen's advance, which a recorded line measures.
 struct TextLine {
     int x = 0, y = 0, size = 0;
     std::string text;
-    bool operator==(const TextLine& o) const {
-        return x == o.x && y == o.y && size == o.size && text == o.text;
-    }
+    int advance = 0; // recorded lines only: the pen's step from one glyph to the next
+    bool operator==(const TextLine& o) const;
 };
 std::ostream& operator<<(std::ostream& out, const TextLine& line);
 
-// The line that `text` drawn at (x, y) with `size` shows: leading spaces move the first visible
-// glyph right by one advance each, trailing spaces show nothing.
-TextLine visibleLine(const std::string& text, int x, int y, int size);
 // The line a key's message `text` shows at the message place.
 TextLine messageLine(const std::string& text);
 

@@ -1,6 +1,7 @@
-// What the keys and the pointer do to the picture: polygon mode, textures, the automatic
-// camera, the help screen's close and the camera's nearest distance, read back from OpenGL.
+// What the keys and the pointer do to the picture: polygon mode, textures and their generation
+// modes, the light, the cameras, the help screen's close and the camera's nearest distance.
 #include "gl_record.h"
+#include "picture_tolerance.h"
 #include "test_window.h"
 
 #include "anim/random.h"
@@ -11,7 +12,48 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
+
+namespace {
+
+// The frame at `ms` drawn after `change` from the state the program is in now, which is put back
+// afterwards: calls with the same `ms` draw the same frame but for what `change` does.
+Picture frameAfter(
+    int ms, const std::function<void()>& change = [] {}) {
+    const AppState state = app;
+    const OscillatorBank bank = oscBank;
+    const SimSettings values = settings;
+    seedRandom(5);
+    change();
+    renderFrameAt(ms);
+    const Picture picture = readPicture();
+    app = state, oscBank = bank, settings = values;
+    return picture;
+}
+
+// The pixels with a channel more than farSample apart in two pictures of one frame.
+int pixelsApart(const Picture& a, const Picture& b) {
+    int apart = 0;
+    for (size_t i = 0; i < a.rgb.size(); i += 3)
+        apart += std::max({std::abs(a.rgb[i] - b.rgb[i]), std::abs(a.rgb[i + 1] - b.rgb[i + 1]),
+                           std::abs(a.rgb[i + 2] - b.rgb[i + 2])}) > farSample;
+    return apart;
+}
+
+// The mean difference of neighbouring lit pixels in a row: how much detail the gears show.
+double detail(const Picture& p) {
+    long sum = 0, pairs = 0;
+    for (int y = 0; y < p.height; ++y)
+        for (int x = 1; x < p.width; ++x) {
+            const unsigned char *a = p.at(x - 1, y), *b = p.at(x, y);
+            if (!(a[0] | a[1] | a[2]) || !(b[0] | b[1] | b[2])) continue;
+            sum += std::abs(a[0] - b[0]) + std::abs(a[1] - b[1]) + std::abs(a[2] - b[2]), ++pairs;
+        }
+    return double(sum) / double(std::max(pairs, 1L));
+}
+
+} // namespace
 
 // The mode stays the scene's after the frame's text (w's message, the readout, the help), which
 // is drawn filled and leaves depth writes and its capabilities as it found them.
@@ -31,42 +73,69 @@ TEST(Picture, PolygonModeKeyStepsOpenGLThroughLinesPointsAndFill) {
     }
 }
 
-// Unlit gears without a texture take one colour a frame; with one they show the picture.
-TEST(Picture, TexturesKeyLeavesTheGearsOneFlatColour) {
+// Turning every gear by one tooth leaves its outline in place: an image generated in object
+// space turns with the gears, one in eye space or by the sphere map stays; the sphere map shows
+// the image magnified, without the detail it has at eye scale.
+TEST(Picture, TextureModesTurnTheImageWithTheGearsOrKeepItAtEyeScaleOrMagnified) {
     startTestProgram(true);
     handleKey('u', 0, 0); // no stars
     renderFrameAt(20000);
-    EXPECT_GT(readPicture().litColours(), 50u) << "textured gears";
-    handleKey('t', 0, 0);
-    renderFrameAt(23050); // after its message
-    const Picture flat = readPicture();
-    EXPECT_GT(flat.litPixels(), 10000) << "no gears drawn";
-    EXPECT_EQ(flat.litColours(), 1u) << "untextured gears";
+    const double oneTooth = std::asin(36.0 / 400) / 10; // the spin's phase for 36 degrees
+    double detailOf[3];
+    for (int mode : {texGenSphereMap, texGenObjectLinear, texGenEyeLinear}) {
+        auto spun = [mode](double phase) {
+            return [=] { settings.texGenMode = mode, oscBank.oscPhase[oscGearSpin] = phase; };
+        };
+        const Picture still = frameAfter(20000, spun(0));
+        const int moved = pixelsApart(still, frameAfter(20000, spun(oneTooth)));
+        EXPECT_TRUE(mode == texGenObjectLinear ? moved > 50000 : moved < 100)
+            << "mode " << mode << ": " << moved << " pixels changed as the gears turned";
+        detailOf[mode] = detail(still);
+    }
+    EXPECT_LT(3 * detailOf[texGenSphereMap], detailOf[texGenEyeLinear]) << "sphere map, eye";
 }
 
+// Unlit, untextured gears take one colour a frame. Lit, they keep it where they face away from
+// the light, which sits where the cluster's centre is with the camera at rest, and brighten where
+// they face it: here with the camera four units back.
+TEST(Picture, SpotlightKeyBrightensTheGearsFacingTheLightAndDarkensNone) {
+    startTestProgram(true);
+    pressKeys("utv"); // no stars, no textures, the manual camera
+    app.pose.camZ = 4;
+    renderFrameAt(23050); // after the messages
+    EXPECT_EQ(frameAfter(23050).litColours(), 1u) << "textured gears: t leaves texturing on";
+    const Picture flat = frameAfter(23050), lit = frameAfter(23050, [] { pressKeys("s"); });
+    int darker = 0, brighter = 0;
+    for (size_t i = 0; i < flat.rgb.size(); ++i)
+        darker += lit.rgb[i] + 1 < flat.rgb[i], brighter += lit.rgb[i] > flat.rgb[i] + farSample;
+    EXPECT_EQ(darker, 0) << "samples darker under the light";
+    EXPECT_GT(brighter, 100000) << "samples brighter under the light";
+}
+
+// In the automatic camera mode pointer moves and clicks change nothing in the picture.
 TEST(Picture, PointerReportsInAutomaticCameraModeChangeNothing) {
     startTestProgram(true);
     renderFrameAt(20000);
-    const AppState state = app;
-    const OscillatorBank bank = oscBank;
-    std::vector<Picture> pictures[2];
-    std::vector<double> angles[2];
-    for (int reported : {0, 1}) {
-        app = state, oscBank = bank;
-        seedRandom(5);
-        for (int frame = 1; frame <= 4; ++frame) {
-            if (reported) {
-                handlePointerMotion(450 + 37 * frame, 350 - 23 * frame);
-                handleMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 900, 100 * frame);
-            }
-            renderFrameAt(20000 + 40 * frame);
-            pictures[reported].push_back(readPicture());
-            angles[reported].insert(angles[reported].end(), {app.pose.camPitch, app.pose.camYaw});
-        }
-    }
-    EXPECT_EQ(angles[1], angles[0]) << "camera pitch and yaw, frame by frame";
-    for (size_t frame = 0; frame < pictures[0].size(); ++frame)
-        EXPECT_TRUE(pictures[1][frame].rgb == pictures[0][frame].rgb) << "frame " << frame + 1;
+    const Picture quiet = frameAfter(20040),
+                  moved = frameAfter(20040, [] {
+                      for (int report = 1; report <= 4; ++report) {
+                          handlePointerMotion(450 + 37 * report, 350 - 23 * report);
+                          handleMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 900, 100 * report);
+                      }
+                  });
+    EXPECT_TRUE(moved.rgb == quiet.rgb);
+}
+
+// Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.
+TEST(Picture, HoursOfTurningLeaveAHalfDegreeTurnAsVisibleAsAtTheStart) {
+    startTestProgram(true);
+    pressKeys("rv");
+    app.input.mouseDX = app.input.mouseDY = app.input.mouseMoved = 0;
+    renderFrameAt(20000);
+    auto turned = [](double turns) {
+        return [=] { app.pose.camYaw = app.pose.camPitch = 360 * turns + 40.5; };
+    };
+    EXPECT_TRUE(frameAfter(20000, turned(0)).rgb == frameAfter(20000, turned(27778)).rgb);
 }
 
 // Closing the help clears colour and depth at once, before any frame, when clearing is on.

@@ -53,15 +53,24 @@ TEST(TextOnScreen, HelpScreenShowsItsHeadingAndEveryLineInPlace) {
     handleKey('?', 0, 0);
     const std::vector<TextLine> lines = textDrawnAt(20000); // after the title and the first message
     ASSERT_EQ(lines.size(), 29u) << "the heading and 28 lines, each with something to read";
-    EXPECT_EQ(lines[0], visibleLine("Tyvok", 20, 69, 30));
+    EXPECT_EQ(lines[0], (TextLine{20, 69, 30, "Tyvok"}));
     for (int i = 0; i < 28; ++i) {
         const int y = i < 9 ? 92 + 17 * i : 250 + 17 * (i - 9);
         if (helpText[i])
-            EXPECT_EQ(lines[i + 1], visibleLine(helpText[i], 30, y, 18)) << "line " << i + 1;
+            EXPECT_EQ(lines[i + 1], (TextLine{30, y, 18, helpText[i]})) << "line " << i + 1;
         else
             EXPECT_TRUE(lines[i + 1].y == y && lines[i + 1].size == 18 && lines[i + 1].x >= 30)
                 << "credit line " << i + 1 << ": " << lines[i + 1];
     }
+}
+
+// Start-up's hint stands at the message place, under the title, until three seconds have passed.
+TEST(TextOnScreen, StartUpShowsTheHelpHintForThreeSeconds) {
+    startTestProgram(true);
+    const std::vector<TextLine> lines = textDrawnAt(2999);
+    ASSERT_EQ(lines.size(), 2u) << "the hint and the title";
+    EXPECT_EQ(lines[0], messageLine("Press ? key for Help Screen"));
+    EXPECT_EQ(textDrawnAt(3000).size(), 1u) << "the title alone";
 }
 
 // A key's message stands at the message place for three seconds; an OpenGL error shows its line
@@ -79,7 +88,7 @@ TEST(TextOnScreen, AKeysMessageStandsThreeSecondsAndAnOpenGLErrorShowsItsLineOnc
     EXPECT_EQ(textDrawnAt(16000),
               (std::vector<TextLine>{
                   messageLine("Pause Motion"),
-                  visibleLine("OpenGL Error: invalid enumerant", 1024 * 4 / 10, 25, 20)}));
+                  TextLine{1024 * 4 / 10, 25, 20, "OpenGL Error: invalid enumerant"}}));
     EXPECT_EQ(textDrawnAt(18900), std::vector<TextLine>{messageLine("Pause Motion")});
     EXPECT_EQ(textDrawnAt(19000), std::vector<TextLine>{}) << "three seconds after the error";
 }
@@ -100,5 +109,5 @@ TEST(TextOnScreen, FrameRateReadoutTitleAndHelpLeaveTheMessageInPlace) {
     for (int ms = 8000; ms < 14000; ms += 100) // ten frames a second
         renderFrameAt(ms);
     EXPECT_EQ(textDrawnAt(14000),
-              std::vector<TextLine>{visibleLine(" 10 Frame/Sec", 1024 - 120, 25, 20)});
+              (std::vector<TextLine>{TextLine{1024 - 120, 25, 20, " 10 Frame/Sec"}}));
 }
