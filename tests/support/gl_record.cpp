@@ -1,8 +1,10 @@
 // What the program hands OpenGL, read back as a user sees it: the text it draws, decoded from
-// the font's quads, and the OpenGL errors it reads.
+// the font's quads, the view transform of each frame and the OpenGL errors it reads.
 #include "gl_record.h"
 
 #include "test_window.h"
+
+#include "app/globals.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -28,6 +30,7 @@ bool recording = false, inQuad = false, newDraw = false;
 int vertex = 0, errors = 0;
 Glyph glyph;
 std::vector<Glyph> glyphs;
+std::vector<View>* views = nullptr;
 
 int advanceOf(int size) {
     return static_cast<int>(static_cast<float>(size) * 0.45f);
@@ -80,6 +83,10 @@ std::vector<TextLine> textDrawnAt(int ms) {
     recordText();
     renderFrameAt(ms);
     return recordedText();
+}
+
+void recordViews(std::vector<View>* into) {
+    views = into;
 }
 
 int glErrorsRead() {
@@ -137,5 +144,22 @@ void glEnd() {
     if (inQuad && vertex == 4) glyphs.push_back(glyph);
     inQuad = false;
     real();
+}
+
+// A frame clears just after its view transform: the camera is read back from the modelview
+// matrix, the look-at (0, 0, cameraZ) to (0, 0, cameraZ - 1) times the camera's rotation R and
+// its translation by minus its position p, so m = R (x - p) - (0, 0, cameraZ).
+void glClear(GLbitfield mask) {
+    static auto real = next<void (*)(GLbitfield)>("glClear");
+    if (views) {
+        double m[16];
+        glGetDoublev(GL_MODELVIEW_MATRIX, m);
+        const double t[3] = {m[12], m[13], m[14] + settings.cameraZ};
+        auto p = [&](int j) {
+            return -(m[4 * j] * t[0] + m[4 * j + 1] * t[1] + m[4 * j + 2] * t[2]);
+        };
+        views->push_back({std::atan2(-m[2], m[10]) * 180 / M_PI, p(0), p(2), app.frameDelta});
+    }
+    real(mask);
 }
 }

@@ -1,13 +1,11 @@
-// What the keys and the pointer do to the picture: polygon mode, textures, the automatic
-// camera, the help screen's close and the camera's nearest distance, read back from OpenGL.
+// What the keys do to the picture: polygon mode, textures, the help screen's close and the
+// camera's nearest distance, read back from OpenGL.
 #include "gl_record.h"
 #include "test_window.h"
 
-#include "anim/random.h"
 #include "app/globals.h"
 #include "platform/callbacks.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
@@ -42,31 +40,6 @@ TEST(Picture, TexturesKeyLeavesTheGearsOneFlatColour) {
     const Picture flat = readPicture();
     EXPECT_GT(flat.litPixels(), 10000) << "no gears drawn";
     EXPECT_EQ(flat.litColours(), 1u) << "untextured gears";
-}
-
-TEST(Picture, PointerReportsInAutomaticCameraModeChangeNothing) {
-    startTestProgram(true);
-    renderFrameAt(20000);
-    const AppState state = app;
-    const OscillatorBank bank = oscBank;
-    std::vector<Picture> pictures[2];
-    std::vector<double> angles[2];
-    for (int reported : {0, 1}) {
-        app = state, oscBank = bank;
-        seedRandom(5);
-        for (int frame = 1; frame <= 4; ++frame) {
-            if (reported) {
-                handlePointerMotion(450 + 37 * frame, 350 - 23 * frame);
-                handleMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 900, 100 * frame);
-            }
-            renderFrameAt(20000 + 40 * frame);
-            pictures[reported].push_back(readPicture());
-            angles[reported].insert(angles[reported].end(), {app.pose.camPitch, app.pose.camYaw});
-        }
-    }
-    EXPECT_EQ(angles[1], angles[0]) << "camera pitch and yaw, frame by frame";
-    for (size_t frame = 0; frame < pictures[0].size(); ++frame)
-        EXPECT_TRUE(pictures[1][frame].rgb == pictures[0][frame].rgb) << "frame " << frame + 1;
 }
 
 // Closing the help clears colour and depth at once, before any frame, when clearing is on.
