@@ -77,7 +77,7 @@ void frameWith(benchmark::State& state, void (*change)(), int stepMs, bool limit
     restoreMoment();
     change();
     prepareLimit();
-    drawFramesFrom(stepMs, state, limit ? drawLimitFrame : drawFrame);
+    drawFramesFrom(stepMs, state, limit ? drawLimitFrame : drawProgramFrame);
     restoreMoment();
 }
 
@@ -200,11 +200,11 @@ void openWindow(int* argc, char** argv) {
     finishFrame();
     for (int ms = 99; ms <= startMs; ms += 99) {
         app.nowMs = ms;
-        drawFrame();
+        drawProgramFrame();
         finishFrame();
     }
     app.nowMs = startMs;
-    drawFrame();
+    drawProgramFrame();
     finishFrame();
     savedApp = app;
     savedOscillators = oscBank;
@@ -219,7 +219,7 @@ void startCase(const FrameCase& c, int frames, bool limit = false) {
     for (int i = 1; i <= frames; ++i) {
         if (i > 1) finishFrame();
         app.nowMs = startMs + c.stepMs * i;
-        limit ? drawLimitFrame() : drawFrame();
+        limit ? drawLimitFrame() : drawProgramFrame();
     }
 }
 

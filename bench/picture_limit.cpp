@@ -6,6 +6,7 @@
 #include "controls/help_screen.h"
 #include "lean_gear.h"
 #include "lean_text.h"
+#include "platform/glut_host.h"
 
 #include <GL/gl.h>
 #include <cstdio>
@@ -41,13 +42,17 @@ void prepareLimit() {
     leanTesselation = settings.tesselation;
 }
 
+void drawProgramFrame() {
+    drawFrame(glutFrameHost);
+}
+
 void drawLimitFrame() {
     int programList = gear.list;
     bool clockOn = settings.clockOn != 0, helpVisible = app.flags.helpVisible != 0;
     gear.list = static_cast<int>(leanList);
     settings.clockOn = 0;
     app.flags.helpVisible = 0;
-    drawFrame();
+    drawProgramFrame();
     gear.list = programList;
     settings.clockOn = clockOn;
     app.flags.helpVisible = helpVisible;

@@ -85,14 +85,14 @@ void countFrameRate(AppState& state) {
     state.framesThisSecond = 0;
 }
 
-void drawScene() {
+void drawScene(const FrameHost& host) {
     if (settings.spotlightOn)
         setupSpotlight(0, 0.5f, 0.75f, 0.99f, 0.99f, app.fadeLevel, settings.cameraZ);
     // The camera steps here as well as in the view transform, after the stars have been drawn
     // from the old pose: the automatic path moves twice a frame, and the manual camera puts
     // the pointer back and walks only now, between the stars and the gears.
     if (settings.cameraMode == cameraManual)
-        recentrePointerAndWalk(app.input, app.pose, app.frameDelta);
+        recentrePointerAndWalk(app.input, app.pose, app.frameDelta, host.warpPointer);
     else
         advanceCameraPath(app.path, app.pose, settings.movementSpeed, app.flags.paused,
                           app.frameDelta);
@@ -100,7 +100,7 @@ void drawScene() {
                     app.fadeLevel);
 }
 
-void drawFrame() {
+void drawFrame(const FrameHost& host) {
     if (randUnit(1.0) < reseedChance) seedRandomFromClock(app.nowMs);
     const double previousSec = app.prevSec;
     advanceClock();
@@ -121,7 +121,7 @@ void drawFrame() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     app.flags.clearPending = 0;
     if (settings.universeOn) drawUniverse();
-    drawScene();
+    drawScene(host);
 
     if (textOverlay.messageExpiry != 0) textOverlay.redrawMessage();
     if (settings.clockOn) textOverlay.drawFrameRate(app.framesPerSecond, app.windowWidth);

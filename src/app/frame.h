@@ -2,12 +2,18 @@
 #pragma once
 
 #include "app/app_state.h"
+#include "controls/pointer.h"
 
 #include <cstdint>
 
+// What the frame asks of the host that runs it, in the middle of drawing.
+struct FrameHost {
+    WarpPointer warpPointer; // the manual camera's recentring
+};
+
 // Draws one frame at the time in app.nowMs; does not swap. Ends the process when the quit
 // fade-out is complete.
-void drawFrame();
+void drawFrame(const FrameHost& host);
 
 // Advances app.nowMs by the time since the last reading of the host's millisecond clock (taken
 // from app.lastElapsedMs), in unsigned 32-bit arithmetic, so that it keeps counting forward
@@ -22,4 +28,4 @@ void reshapeView(int width, int height);
 void countFrameRate(AppState& state);
 
 // The scene pass: the light when lighting is on, the camera step, then the gear cluster.
-void drawScene();
+void drawScene(const FrameHost& host);

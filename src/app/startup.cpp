@@ -65,10 +65,9 @@ bool initScene(bool helpHint) {
     reportImageProblems(loadTextures(textureTable));
     textOverlay.fontTexture = textureTable.names[fontSlot];
     if (helpHint) textOverlay.showMessage("Press ? key for Help Screen");
-    // The pointer starts at the rest point. The window is not shown yet, so the window system
-    // reports no motion for that warp; the manual camera takes it as the report it would have
-    // been.
-    app.input.recentrePending = 1;
+    // The pointer starts at the rest point. The window is not shown yet when the host warps it
+    // there, so the window system reports no motion for that warp; the manual camera takes it as
+    // the report it would have been.
     recordPointer(app.input, pointerRestX, pointerRestY);
     return true;
 }

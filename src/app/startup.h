@@ -10,5 +10,6 @@ unsigned steadyClockSeed();
 void startClock(unsigned seedBase);
 
 // One-time OpenGL and scene set-up once the window exists and its context is current. With
-// `helpHint`, shows "Press ? key for Help Screen". Asks for the pointer at its rest point.
+// `helpHint`, shows "Press ? key for Help Screen". Counts the pointer as reported at its rest
+// point, where a host with a pointer of its own warps it.
 bool initScene(bool helpHint = true);

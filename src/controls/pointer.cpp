@@ -32,9 +32,10 @@ void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDe
     if (input.arrowKeys & arrowDown) pose.camX -= s, pose.camZ += c;
 }
 
-void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta) {
+void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta,
+                            WarpPointer warpPointer) {
     if (!input.mouseMoved) return;
     input.mouseMoved = 0;
-    input.recentrePending = 1;
+    warpPointer(pointerRestX, pointerRestY);
     moveManualCamera(input, pose, frameDelta);
 }

@@ -9,8 +9,6 @@ struct PointerInput {
     int mouseDX = 0;   // the last pointer report's offset from the rest point
     int mouseDY = 0;
     int mouseMoved = 0; // a report has come since the pointer was last recentred
-    // The pointer is to be put back at the rest point: the host does it after the frame.
-    int recentrePending = 0;
 };
 
 enum ArrowBit { arrowLeft = 1, arrowRight = 2, arrowUp = 4, arrowDown = 8 };
@@ -26,6 +24,12 @@ void clickPointer(PointerInput& input, bool leftButton, int x, int y);
 // Walks the camera in the horizontal plane along its yaw heading by the held arrow keys.
 void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta);
 
-// The manual camera's step of the scene pass: once a pointer report has arrived, asks for the
-// pointer to be put back at the rest point and walks.
-void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta);
+// Puts the pointer at window position (x, y); the window system reports it back as a pointer
+// report there. The host provides it.
+using WarpPointer = void (*)(int x, int y);
+
+// The manual camera's step of the scene pass: once a pointer report has arrived, takes it, puts
+// the pointer back at the rest point and walks. The warp's report keeps this step running on
+// every frame; mouse look (applyViewTransform) turns by the last report's offset.
+void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta,
+                            WarpPointer warpPointer);

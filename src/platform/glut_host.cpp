@@ -87,11 +87,7 @@ void readClock() {
     advanceProgramClock(static_cast<std::uint32_t>(readElapsedMs()));
 }
 
-void performFrameRequests() {
-    if (!app.input.recentrePending) return;
-    app.input.recentrePending = 0;
-    glutWarpPointer(pointerRestX, pointerRestY);
-}
+const FrameHost glutFrameHost{glutWarpPointer};
 
 void handleKey(unsigned char key, int, int) {
     noteWindowSize();
@@ -152,10 +148,9 @@ void handleDisplay() {
     readClock();
     // Read after GLUT's time, so that the idle callback's estimate of the clock is never ahead.
     lastFrameMonotonicNs = monotonicNs();
-    drawFrame();
+    drawFrame(glutFrameHost);
     glutSwapBuffers();
     pacer.frameDrawn(app.nowMs);
-    performFrameRequests();
 }
 
 void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions& options) {
@@ -192,11 +187,10 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
         std::exit(0);
     }
     if (options.fullScreen) {
-        performFrameRequests();
+        glutWarpPointer(pointerRestX, pointerRestY);
         glutSetCursor(GLUT_CURSOR_NONE);
     } else {
-        app.input.recentrePending = 0; // the pointer is left where it is, as after f
-        glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
+        glutSetCursor(GLUT_CURSOR_LEFT_ARROW); // the pointer is left where it is, as after f
     }
 }
 

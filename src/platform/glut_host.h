@@ -1,6 +1,7 @@
 // The host with a window of its own: GLUT opens it, delivers the input and runs the frames.
 #pragma once
 
+#include "app/frame.h"
 #include "platform/host_options.h"
 
 // Opens the window as `options` ask, registers the callbacks and sets up the scene, with every
@@ -15,5 +16,5 @@ void startTyvok(int* argc, char** argv, unsigned seedBase);
 // resources and end it by the same signal.
 int runGlutHost(int* argc, char** argv, const HostOptions& options);
 
-// Carries out what a frame asked of the window: puts the pointer back at its rest point.
-void performFrameRequests();
+// What a frame asks of GLUT's window: the pointer warped.
+extern const FrameHost glutFrameHost;

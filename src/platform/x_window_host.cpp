@@ -118,9 +118,10 @@ void handleEvent(Target& target, const XEvent& event) {
 // One frame at `sinceStartMs` on the monotonic clock since the host started.
 void drawOneFrame(Target& target, std::int64_t sinceStartMs) {
     advanceProgramClock(static_cast<std::uint32_t>(sinceStartMs));
-    drawFrame();
+    // There is no pointer of the program's own to put back.
+    static const FrameHost noPointer{[](int, int) {}};
+    drawFrame(noPointer);
     glXSwapBuffers(target.display, target.drawable);
-    app.input.recentrePending = 0; // there is no pointer of the program's own
 }
 
 [[noreturn]] void fail(const char* format, unsigned long value) {

@@ -1,8 +1,10 @@
 // What the program hands OpenGL, read back as a user sees it: the text it draws, read from the
-// font's quads, and the OpenGL errors it reads.
+// font's quads, the view transform of each frame and the OpenGL errors it reads.
 #include "gl_record.h"
 
 #include "test_window.h"
+
+#include "app/globals.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -29,6 +31,7 @@ bool recording = false, inQuad = false, newDraw = false;
 int errors = 0;
 Quad quad;
 std::vector<Quad> quads;
+std::vector<View>* views = nullptr;
 
 // The sheet's cell under the middle of the quad's texture: 16 to a row from character 32.
 char characterOf(const Quad& q) {
@@ -95,6 +98,10 @@ std::vector<TextLine> textDrawnAt(int ms) {
     return recordedText();
 }
 
+void recordViews(std::vector<View>* into) {
+    views = into;
+}
+
 int glErrorsRead() {
     return errors;
 }
@@ -147,5 +154,22 @@ void glEnd() {
     if (inQuad && quad.vertices == 4) quads.push_back(quad);
     inQuad = false;
     real();
+}
+
+// A frame clears just after its view transform: the camera is read back from the modelview
+// matrix, the look-at (0, 0, cameraZ) to (0, 0, cameraZ - 1) times the camera's rotation R and
+// its translation by minus its position p, so m = R (x - p) - (0, 0, cameraZ).
+void glClear(GLbitfield mask) {
+    static auto real = next<void (*)(GLbitfield)>("glClear");
+    if (views) {
+        double m[16];
+        glGetDoublev(GL_MODELVIEW_MATRIX, m);
+        const double t[3] = {m[12], m[13], m[14] + settings.cameraZ};
+        auto p = [&](int j) {
+            return -(m[4 * j] * t[0] + m[4 * j + 1] * t[1] + m[4 * j + 2] * t[2]);
+        };
+        views->push_back({std::atan2(-m[2], m[10]) * 180 / M_PI, p(0), p(2), app.frameDelta});
+    }
+    real(mask);
 }
 }

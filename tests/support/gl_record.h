@@ -1,5 +1,5 @@
 // What the program hands OpenGL, read back as a user sees it: the text it draws, read from the
-// font's quads, and the OpenGL errors it reads.
+// font's quads, the view transform of each frame and the OpenGL errors it reads.
 #pragma once
 
 #include <ostream>
@@ -29,3 +29,12 @@ std::vector<TextLine> textDrawnAt(int ms);
 
 // How many OpenGL errors anything in the process has read with glGetError so far.
 int glErrorsRead();
+
+// A frame's camera as its view transform shows it: the yaw in degrees and the position on the
+// ground, with the frame's time step on the program's clock.
+struct View {
+    double yaw, x, z;
+    float frameTime;
+};
+// Appends the view of each frame drawn from now on to `views`; nullptr stops.
+void recordViews(std::vector<View>* views);

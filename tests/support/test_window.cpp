@@ -45,12 +45,12 @@ void startTestProgram(bool syntheticClockOnly, const char* imageFolder) {
     glutSwapBuffers(); // the renderer takes up a new window size at a swap
 }
 
-bool pumpEventsUntil(const std::function<bool()>& done) {
+bool runLoopUntil(const std::function<bool()>& done) {
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::seconds(waitDeadlineSeconds);
     while (!done()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        glutMainLoopEvent(), usleep(5000);
+        glutMainLoopEvent(), handleIdle();
     }
     return true;
 }
@@ -62,8 +62,7 @@ void pressKeys(const char* keys) {
 
 void renderFrameAt(int ms) {
     app.nowMs = ms;
-    drawFrame();
-    performFrameRequests();
+    drawFrame(glutFrameHost);
     glFinish();
 }
 

@@ -15,9 +15,10 @@ constexpr int waitDeadlineSeconds = TYVOK_WAIT_SECONDS;
 // `syntheticClockOnly` the display callback draws nothing: frames come only from renderFrameAt.
 void startTestProgram(bool syntheticClockOnly = false, const char* imageFolder = nullptr);
 
-// Pumps GLUT's events without entering the main loop until `done` holds or the deadline has
-// passed; says whether `done` held. Callers assert it.
-[[nodiscard]] bool pumpEventsUntil(const std::function<bool()>& done);
+// Runs GLUT's own loop, as glutMainLoop does (GLUT's events and the frames due, then the idle
+// callback), until `done` holds or the deadline has passed; says whether `done` held. Callers
+// assert it.
+[[nodiscard]] bool runLoopUntil(const std::function<bool()>& done);
 
 // Presses each of `keys` in turn, as the keyboard reports them.
 void pressKeys(const char* keys);

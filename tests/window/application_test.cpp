@@ -6,6 +6,7 @@
 #include "app/frame.h"
 #include "app/globals.h"
 #include "platform/callbacks.h"
+#include "platform/glut_host.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -79,7 +80,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
             glutMs += step;
             if (frame == escapeFrame) handleKey(27, 0, 0), quitSecond = std::floor(app.nowSec);
             readClock();
-            drawFrame();
+            drawFrame(glutFrameHost);
             ASSERT_EQ(app.nowMs, glutMs);
             ASSERT_NEAR(app.frameDelta, step * 0.001, 1e-6) << "frame " << frame;
             ASSERT_EQ(textOverlay.messageExpiry == 0, glutMs >= shownMs + 3000)

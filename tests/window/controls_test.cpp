@@ -1,4 +1,5 @@
 // Every key command, special key and pointer report: the value it sets, its bounds, its message.
+#include "gl_record.h"
 #include "test_window.h"
 
 #include "app/globals.h"
@@ -12,6 +13,10 @@
 #include <cstring>
 #include <gtest/gtest.h>
 #include <sstream>
+// After GoogleTest, whose names Xlib's macros would replace.
+#include <GL/glx.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace {
 
@@ -82,7 +87,6 @@ const KeyRow rows[] = {
     {"", &settings.speed, 1, "0.9* Speed: 0.90\n", GLUT_KEY_END},
     {"", &app.input.arrowKeys, 0, "1*", GLUT_KEY_LEFT},
     {"", &app.input.arrowKeys, 0, "2*", GLUT_KEY_RIGHT},
-    {"", &app.input.arrowKeys, 0, "4*", GLUT_KEY_UP},
     {"", &app.input.arrowKeys, 0, "8*", GLUT_KEY_DOWN},
     {"", &app.input.arrowKeys, 15, "7*|7*", -GLUT_KEY_DOWN},
     {"", &app.input.arrowKeys, 5, "5*", GLUT_KEY_F1},
@@ -173,38 +177,60 @@ TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
         EXPECT_EQ(fields[i].field.get(), startUp[i]) << fields[i].name << " after r";
 }
 
-// Freeglut reports each warp back to the rest point as a motion there, also when the pointer
-// already stands on it; that report keeps the manual camera walking on every frame.
-TEST(Controls, ManualCameraTurnsByEachAxisOnceAndWalksOnEveryFrameAfterAPointerReport) {
+// GLUT's own loop with real input. In automatic mode the pointer and the arrows move nothing.
+// In manual mode Up held walks on every frame, 2 units a second of that frame's time along the
+// heading (freeglut reports each warp back at the rest point), and forty 10-pixel moves of the
+// pointer turn the view by 40 degrees, give or take a move lost between a warp and its report.
+TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) {
     startTestProgram();
-    app.input.mouseMoved = 0, app.input.mouseDX = 7;
-    initScene(); // its warp counts as a pointer report at once, shown window or not
-    EXPECT_EQ(app.input.mouseMoved, 1) << "the start-up warp is not taken as a report";
-    EXPECT_EQ(app.input.mouseDX, 0);
-    settings.cameraMode = app.flags.paused = 1; // the manual camera works while paused
-    app.input.mouseMoved = 0, app.pose = CameraPose{};
-    handleSpecialKey(GLUT_KEY_UP, 0, 0);
-    handleMouseButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 480, 340); // only the left button counts
-    handleMouseButton(GLUT_RIGHT_BUTTON, GLUT_UP, 480, 340);
-    int ms = 20000;
-    for (int i = 0; i < 3; ++i)
-        renderFrameAt(ms += 50);
-    EXPECT_EQ(std::hypot(app.pose.camX, app.pose.camZ), 0) << "walked before a pointer report";
-    EXPECT_EQ(app.pose.camYaw, 0) << "turned before a pointer report";
+    Display* x = XOpenDisplay(nullptr);
+    ASSERT_TRUE(x);
+    XAutoRepeatOff(x); // Up is held: one press, one release
+    auto key = [x](KeySym sym, bool down) {
+        XTestFakeKeyEvent(x, XKeysymToKeycode(x, sym), down, 0), XSync(x, False);
+    };
+    auto movePointer = [x](int dx, int dy) { // to the rest point plus (dx, dy) in the window
+        int screenX, screenY;
+        Window child;
+        XTranslateCoordinates(x, glXGetCurrentDrawable(), DefaultRootWindow(x), pointerRestX + dx,
+                              pointerRestY + dy, &screenX, &screenY, &child);
+        XTestFakeMotionEvent(x, -1, screenX, screenY, 0), XSync(x, False);
+    };
+    std::vector<View> views;
+    auto frames = [&views](size_t count) {
+        ASSERT_TRUE(runLoopUntil([&, end = views.size() + count] { return views.size() >= end; }));
+    };
+    recordViews(&views);
+    key(XK_Up, true), movePointer(37, -23);
+    XTestFakeButtonEvent(x, 1, True, 0), XTestFakeButtonEvent(x, 1, False, 0);
+    frames(5);
+    for (const View& view : views)
+        EXPECT_TRUE(view.yaw == 0 && std::abs(view.x) < 1e-9) << "automatic mode";
+    key(XK_v, true), key(XK_v, false);
+    ASSERT_TRUE(runLoopUntil([] { return settings.cameraMode == cameraManual; }));
+    views.clear();
+    frames(10);
+    for (int move = 0; move < 40; ++move)
+        movePointer(10, 0), frames(3);
+    recordViews(nullptr);
+    key(XK_Up, false);
+    XAutoRepeatOn(x), XCloseDisplay(x);
 
-    handleMouseButton(GLUT_LEFT_BUTTON, GLUT_UP, 480, 340); // 30 px right of and 10 above the rest
-    for (int frame = 1; frame <= 4; ++frame) {
-        renderFrameAt(ms += 50);
-        EXPECT_DOUBLE_EQ(app.pose.camYaw, 3.0) << "yaw, 0.1 degree per pixel right";
-        EXPECT_DOUBLE_EQ(app.pose.camPitch, -1.0) << "pitch, 0.1 degree per pixel down";
-        EXPECT_NEAR(std::hypot(app.pose.camX, app.pose.camZ), 0.1 * frame, 1e-4) << "walked";
-        EXPECT_NEAR(std::atan2(app.pose.camX, -app.pose.camZ) * 57.2958, 3.0, 1e-3)
-            << "walking off the heading";
-        ASSERT_TRUE(pumpEventsUntil([] { return app.input.mouseMoved != 0; }))
-            << "no report of the warp after frame " << frame;
-        EXPECT_EQ(app.input.mouseDX, 0) << "the warp's report is not at the rest point";
-        EXPECT_EQ(app.input.mouseDY, 0) << "the warp's report is not at the rest point";
+    double walked = 0, time = 0;
+    int walking = 0;
+    for (size_t i = 0; i + 1 < views.size(); ++i) {
+        const double step = 2.0 * views[i].frameTime, yaw = views[i].yaw * M_PI / 180,
+                     dx = views[i + 1].x - views[i].x, dz = views[i + 1].z - views[i].z;
+        EXPECT_TRUE(std::abs(dx - std::sin(yaw) * step) < 1e-4 &&
+                    std::abs(dz + std::cos(yaw) * step) < 1e-4)
+            << "frame " << i << " walked " << std::hypot(dx, dz) << " of " << step;
+        walked += std::hypot(dx, dz), time += views[i].frameTime,
+            walking += std::hypot(dx, dz) > 1e-4;
     }
+    const double turn = views.back().yaw - views.front().yaw;
+    std::printf("walked %.2f units a second, on %d of %zu frames; turned %.1f degrees\n",
+                walked / time, walking, views.size() - 1, turn);
+    EXPECT_TRUE(turn >= 36 && turn <= 44) << turn << " degrees";
 }
 
 // The view transform brings the camera to the eye, and the point ahead on its heading, turned

@@ -44,7 +44,7 @@ TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {
         case 0:
             handleKey(static_cast<unsigned char>(key), x, y);
             if ((key | 32) == 'f') { // until the window really has changed size
-                ASSERT_TRUE(pumpEventsUntil([w = app.windowWidth] { return app.windowWidth != w; }))
+                ASSERT_TRUE(runLoopUntil([w = app.windowWidth] { return app.windowWidth != w; }))
                     << "event " << event;
             }
             break;

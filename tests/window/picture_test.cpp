@@ -1,5 +1,5 @@
-// What the keys and the pointer do to the picture: polygon mode, textures and their generation
-// modes, the light, the cameras, the help screen's close and the camera's nearest distance.
+// What the keys do to the picture: polygon mode, textures and their generation modes, the
+// light, the cameras, the help screen's close and the camera's nearest distance.
 #include "gl_record.h"
 #include "picture_tolerance.h"
 #include "test_window.h"
@@ -8,7 +8,6 @@
 #include "app/globals.h"
 #include "platform/callbacks.h"
 
-#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
@@ -110,20 +109,6 @@ TEST(Picture, SpotlightKeyBrightensTheGearsFacingTheLightAndDarkensNone) {
         darker += lit.rgb[i] + 1 < flat.rgb[i], brighter += lit.rgb[i] > flat.rgb[i] + farSample;
     EXPECT_EQ(darker, 0) << "samples darker under the light";
     EXPECT_GT(brighter, 100000) << "samples brighter under the light";
-}
-
-// In the automatic camera mode pointer moves and clicks change nothing in the picture.
-TEST(Picture, PointerReportsInAutomaticCameraModeChangeNothing) {
-    startTestProgram(true);
-    renderFrameAt(20000);
-    const Picture quiet = frameAfter(20040),
-                  moved = frameAfter(20040, [] {
-                      for (int report = 1; report <= 4; ++report) {
-                          handlePointerMotion(450 + 37 * report, 350 - 23 * report);
-                          handleMouseButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 900, 100 * report);
-                      }
-                  });
-    EXPECT_TRUE(moved.rgb == quiet.rgb);
 }
 
 // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.

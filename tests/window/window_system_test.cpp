@@ -16,7 +16,7 @@ TEST(WindowSystem, FullScreenKeyGoesToA512SquareWindowWithAnArrowAndBackHidingIt
     EXPECT_EQ(visibleCursorPixels(), 0) << "at start";
     for (int side : {512, 1024}) {
         handleKey('f', 0, 0);
-        ASSERT_TRUE(pumpEventsUntil([&] { return app.windowWidth == side; }));
+        ASSERT_TRUE(runLoopUntil([&] { return app.windowWidth == side; }));
         EXPECT_EQ(app.windowHeight, side == 512 ? 512 : 768);
         if (side == 512)
             EXPECT_GT(visibleCursorPixels(), 20) << "in the window";
@@ -30,9 +30,9 @@ TEST(WindowSystem, FullScreenKeyGoesToA512SquareWindowWithAnArrowAndBackHidingIt
 TEST(WindowSystem, AOnePixelWindowDrawsWithoutErrors) {
     startTestProgram(true);
     handleKey('f', 0, 0);
-    ASSERT_TRUE(pumpEventsUntil([] { return app.windowWidth == 512; }));
+    ASSERT_TRUE(runLoopUntil([] { return app.windowWidth == 512; }));
     glutReshapeWindow(1, 1);
-    ASSERT_TRUE(pumpEventsUntil([] { return app.windowWidth == 1 && app.windowHeight == 1; }));
+    ASSERT_TRUE(runLoopUntil([] { return app.windowWidth == 1 && app.windowHeight == 1; }));
     int ms = 20000;
     for (int press = 1; press <= 12; ++press) {
         pressKeys(press == 4 ? "lwc" : press == 8 ? "lw?" : "lwn");
