@@ -14,10 +14,11 @@ run() {
 
 run "$TYVOK" --help
 [ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: status $status, stderr '$err'"
-for option in --window '--max-fps N' '--root, -root' '--window-id ID' '-display NAME' \
-    '-geometry WxH+X+Y' --help --version; do
+for option in --window '-geometry WxH+X+Y' -iconic -direct -indirect -gldebug -sync \
+    '--root, -root' '--window-id ID' '-display NAME' '--max-fps N' '--images DIR' --help --version; do
     [[ $'\n'$out == *$'\n'"  $option  "* ]] || fail "--help does not list '$option'"
 done
+[ "$(awk 'length > 80' "$work/out")" = "" ] || fail "--help is wider than 80 columns"
 run "$TYVOK" --version
 [ "$status:$out:$err" = "0:tyvok $(sed -n 's/^project(tyvok VERSION \([0-9.]*\).*/\1/p' \
     "$support/../../CMakeLists.txt"):" ] || fail "--version: $status '$out' '$err'"
@@ -34,7 +35,7 @@ run XSCREENSAVER_WINDOW=window "$TYVOK" --root
 
 # Accepted options go on to open the display: -display reaches it, and with no display the
 # program fails there, not with a usage error.
-run "$TYVOK" --window --max-fps 30 -geometry 200x100+0+0 -display :97
+run "$TYVOK" --window --max-fps 30 -geometry 200x100+0+0 -sync --images /none -display :97
 [ "$status" -ne 0 ] && [ "$status" -ne 2 ] && [[ $err == *:97* ]] && [[ $err != *--help* ]] ||
     fail "accepted options: status $status, stderr '$err'"
 finish
