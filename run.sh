@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what a build needs, builds what is missing and starts Tyvok with the images' folder
-# as its working directory.
+# Installs what a build needs, builds what is missing and starts Tyvok with its images' folder
+# and the arguments given.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev
@@ -8,5 +8,4 @@ if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build
 fi
 cmake --build build --target tyvok -j"$(nproc)"
-cd data
-exec ../build/tyvok
+exec build/tyvok --images data "$@"

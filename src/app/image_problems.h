@@ -3,5 +3,5 @@
 
 #include "textures/texture_table.h"
 
-// One line on stderr for each file with a problem: "tyvok: <full path>: <problem>".
-void reportImageProblems(const ImageProblems& problems);
+// One line on stderr for each file in `folder` with a problem: "tyvok: <full path>: <problem>".
+void reportImageProblems(const ImageProblems& problems, const std::string& folder);

@@ -54,7 +54,7 @@ void startClock(unsigned seedBase) {
     seedRandomAtStart(startSeedBase, app.nowMs);
 }
 
-bool initScene(bool helpHint) {
+bool initScene(bool helpHint, const std::string& imageFolder) {
     seedRandomAtStart(startSeedBase, app.nowMs);
     resetSettings();
     glClearColor(0, 0, 0, 1);
@@ -62,7 +62,7 @@ bool initScene(bool helpHint) {
     setFixedState();
     initOscillators(oscBank, oscSlotsInUse);
     starField.buildStars(2000, 8.0f, 4.0f, starCubeShell);
-    reportImageProblems(loadTextures(textureTable));
+    reportImageProblems(loadTextures(textureTable, imageFolder), imageFolder);
     textOverlay.fontTexture = textureTable.names[fontSlot];
     if (helpHint) textOverlay.showMessage("Press ? key for Help Screen");
     // The pointer starts at the rest point. The window is not shown yet when the host warps it

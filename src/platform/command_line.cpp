@@ -6,50 +6,90 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
 namespace {
 
-enum class Option { window, maxFps, root, windowId, display, geometry, help, version };
+enum class Option {
+    window,
+    geometry,
+    glutFlag,
+    root,
+    windowId,
+    display,
+    maxFps,
+    images,
+    help,
+    version,
+};
+
+// Where an option applies. The options of a window of its own are glutInit's to act on, or act
+// on the window it opens; in another program's window there is no glutInit.
+enum class Scope { ownWindow, xWindow, either, information };
+
+// What --help puts between the groups of options, in the order of Scope: a blank line and the
+// group's heading.
+constexpr const char* scopeHeadings[] = {
+    "\nIn a window of its own:",
+    "\nIn another program's window:",
+    "\nIn either:",
+    "",
+};
 
 struct OptionEntry {
     Option option;
+    Scope scope;
     const char* name;
     const char* alias;     // another spelling, or nullptr
     const char* valueName; // nullptr for an option without a value
     const char* help;      // lines after the first start with '\n'
 };
 
-// Every option, in the order --help lists them. The X options keep X's single dash; the
-// options that take a value and start with "--" also take it after '='.
+// Every option, in the order --help lists them, grouped by scope. The X options keep X's single
+// dash; the options that take a value and start with "--" also take it after '='.
 constexpr OptionEntry optionTable[] = {
-    {Option::window, "--window", nullptr, nullptr,
+    {Option::window, Scope::ownWindow, "--window", nullptr, nullptr,
      "start in a 512 x 512 window instead of full screen"},
-    {Option::maxFps, "--max-fps", nullptr, "N",
-     "draw at most N frames a second (0: no limit); by default\n"
-     "no limit in a window of its own, 30 in another window"},
-    {Option::root, "--root", "-root", nullptr,
+    {Option::geometry, Scope::ownWindow, "-geometry", nullptr, "WxH+X+Y",
+     "the window's size and place, in X's form; a size\nleft out stays 512"},
+    {Option::glutFlag, Scope::ownWindow, "-iconic", nullptr, nullptr, "start iconified"},
+    {Option::glutFlag, Scope::ownWindow, "-direct", nullptr, nullptr,
+     "render directly, or fail when that is not possible"},
+    {Option::glutFlag, Scope::ownWindow, "-indirect", nullptr, nullptr,
+     "render through the X server"},
+    {Option::glutFlag, Scope::ownWindow, "-gldebug", nullptr, nullptr,
+     "print OpenGL's errors on stderr after each frame"},
+    {Option::glutFlag, Scope::ownWindow, "-sync", nullptr, nullptr,
+     "make every X call synchronous, for debugging"},
+    {Option::root, Scope::xWindow, "--root", "-root", nullptr,
      "draw into the window that XSCREENSAVER_WINDOW names,\n"
      "or into the root window when it is unset"},
-    {Option::windowId, "--window-id", nullptr, "ID",
+    {Option::windowId, Scope::xWindow, "--window-id", nullptr, "ID",
      "draw into the existing X window ID (decimal, or\n"
-     "hexadecimal after 0x)"},
-    {Option::display, "-display", nullptr, "NAME", "the X display to use"},
-    {Option::geometry, "-geometry", nullptr, "WxH+X+Y", "the window's size and place"},
-    {Option::help, "--help", nullptr, nullptr, "show this help and exit"},
-    {Option::version, "--version", nullptr, nullptr, "show the version and exit"},
+     "hexadecimal after 0x); wins over --root"},
+    {Option::display, Scope::either, "-display", nullptr, "NAME", "the X display to use"},
+    {Option::maxFps, Scope::either, "--max-fps", nullptr, "N",
+     "draw at most N frames a second (0: no limit); by\n"
+     "default no limit in a window of its own, 30 in\nanother program's window"},
+    {Option::images, Scope::either, "--images", nullptr, "DIR",
+     "read the six images from folder DIR instead of the\nworking directory"},
+    {Option::help, Scope::information, "--help", nullptr, nullptr, "show this help and exit"},
+    {Option::version, Scope::information, "--version", nullptr, nullptr,
+     "show the version and exit"},
 };
 
 constexpr int helpColumn = 22;
 
 std::string usageText() {
-    std::string text =
-        "Usage: tyvok [--window] [--max-fps N] [-display NAME] [-geometry WxH+X+Y]\n"
-        "  or:  tyvok --root | -root | --window-id ID [--max-fps N] [-display NAME]\n"
-        "  or:  tyvok --help | --version\n"
-        "Turning gears in front of a star field: full screen, in a window, or in\n"
-        "another program's window (XScreenSaver's).\n"
-        "\n"
-        "Options:";
+    std::string text = "Usage: tyvok [OPTION]...\n"
+                       "Turning gears in front of a star field: full screen, in a window, or in\n"
+                       "another program's window (XScreenSaver's).";
+    const OptionEntry* previous = nullptr;
     for (const OptionEntry& entry : optionTable) {
+        if (!previous || previous->scope != entry.scope)
+            text += std::string("\n") + scopeHeadings[static_cast<int>(entry.scope)];
+        previous = &entry;
         std::string label = std::string("  ") + entry.name;
         if (entry.alias) label += std::string(", ") + entry.alias;
         if (entry.valueName) label += std::string(" ") + entry.valueName;
@@ -84,6 +124,35 @@ bool readUnsigned(const char* text, bool hexAllowed, unsigned long& value) {
     return errno == 0;
 }
 
+// X's sizes and coordinates are 16-bit.
+constexpr unsigned long xLargestSize = 32767;
+
+// X's geometry WxH+X+Y, read by XParseGeometry, into the window's size and the text handed to
+// glutInit: every part is optional and the size left out stays 512. False for what X cannot
+// read, a size of 0, and any number over 32767.
+bool readGeometry(const std::string& text, CommandLine& options) {
+    // XParseGeometry reads its numbers into an int without a check, so longer ones go first.
+    for (const char* c = text.c_str(); *c;) {
+        const std::size_t digits = std::strspn(c, "0123456789");
+        if (digits > 0 && std::strtoul(c, nullptr, 10) > xLargestSize) return false;
+        c += digits > 0 ? digits : 1;
+    }
+    int x = 0, y = 0;
+    unsigned width = windowedSide, height = windowedSide;
+    const int given = XParseGeometry(text.c_str(), &x, &y, &width, &height);
+    if (given == NoValue || width == 0 || height == 0) return false;
+    options.windowWidth = static_cast<int>(width);
+    options.windowHeight = static_cast<int>(height);
+    // An offset after '-' counts from the right or bottom edge; XParseGeometry negates it.
+    const auto offset = [given](int value, int valueBit, int negativeBit) {
+        if (!(given & valueBit)) return std::string();
+        return given & negativeBit ? "-" + std::to_string(-value) : "+" + std::to_string(value);
+    };
+    options.geometry = std::to_string(width) + "x" + std::to_string(height) +
+                       offset(x, XValue, XNegative) + offset(y, YValue, YNegative);
+    return true;
+}
+
 const OptionEntry* findOption(const std::string& name) {
     for (const OptionEntry& entry : optionTable)
         if (name == entry.name || (entry.alias && name == entry.alias)) return &entry;
@@ -95,7 +164,10 @@ const OptionEntry* findOption(const std::string& name) {
 ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
                                    const char* screensaverWindowEnv) {
     CommandLine options;
-    std::string windowOption, xWindowOption; // the spellings used, for the conflict message
+    // The spellings used, for the messages: the first option of a window of its own, the last
+    // of another program's window, and --root's.
+    std::string ownWindowOption, xWindowOption, rootOption;
+    bool windowIdGiven = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -123,43 +195,49 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             return usageError("option " + quoted(name) + " needs a value " + entry->valueName);
         }
 
+        if (entry->scope == Scope::ownWindow && ownWindowOption.empty()) ownWindowOption = name;
+        if (entry->scope == Scope::xWindow) {
+            options.host = HostKind::xWindow;
+            xWindowOption = name;
+        }
         unsigned long number = 0;
         const std::string badValue = "invalid value " + quoted(value) + " for " + quoted(name);
         switch (entry->option) {
         case Option::help: return {CommandOutcome::help, options, usageText()};
         case Option::version: return {CommandOutcome::version, options, "tyvok " TYVOK_VERSION};
-        case Option::window:
-            options.startWindowed = true;
-            windowOption = name;
+        case Option::window: options.startWindowed = true; break;
+        case Option::geometry:
+            if (!readGeometry(value, options)) return usageError(badValue);
+            options.geometryArgument = i;
             break;
+        case Option::glutFlag: break; // glutInit's alone
+        case Option::root: rootOption = name; break;
+        case Option::windowId:
+            // Window 0 would be the root window, which --root asks for by name.
+            if (!readUnsigned(value.c_str(), true, number) || number == 0)
+                return usageError(badValue);
+            options.windowId = number;
+            windowIdGiven = true;
+            break;
+        case Option::display: options.displayName = argv[i]; break;
         case Option::maxFps:
             if (!readUnsigned(value.c_str(), false, number) || number > INT_MAX)
                 return usageError(badValue);
             options.maxFps = static_cast<int>(number);
             break;
-        case Option::root:
-        case Option::windowId:
-            if (!xWindowOption.empty() && findOption(xWindowOption) != entry)
-                return usageError(quoted(xWindowOption) + " cannot be combined with " +
-                                  quoted(name));
-            // Window 0 would be the root window, which --root asks for by name.
-            if (entry->option == Option::windowId &&
-                (!readUnsigned(value.c_str(), true, number) || number == 0))
-                return usageError(badValue);
-            options.host = HostKind::xWindow;
-            options.windowId = number;
-            xWindowOption = name;
+        case Option::images:
+            if (value.empty()) return usageError(badValue);
+            options.imageFolder = value;
             break;
-        case Option::display: options.displayName = argv[i]; break;
-        case Option::geometry: options.geometryGiven = true; break;
         }
     }
-    if (!windowOption.empty() && !xWindowOption.empty())
-        return usageError(quoted(windowOption) + " cannot be combined with " +
+    if (!ownWindowOption.empty() && !xWindowOption.empty())
+        return usageError(quoted(ownWindowOption) + " cannot be combined with " +
                           quoted(xWindowOption));
-    if (findOption(xWindowOption) == findOption("--root") && screensaverWindowEnv &&
+    // XScreenSaver's settings dialog adds --window-id to a programs line that holds --root.
+    if (!rootOption.empty() && !windowIdGiven && screensaverWindowEnv &&
         !readUnsigned(screensaverWindowEnv, true, options.windowId))
         return usageError("invalid XSCREENSAVER_WINDOW " + quoted(screensaverWindowEnv) + " for " +
-                          quoted(xWindowOption));
+                          quoted(rootOption));
     return {CommandOutcome::run, options, ""};
 }

@@ -1,6 +1,8 @@
 // The command line: its options, read before anything touches the display.
 #pragma once
 
+#include "controls/run_flags.h"
+
 #include <string>
 
 enum class HostKind { glutWindow, xWindow };
@@ -10,10 +12,18 @@ struct CommandLine {
     bool startWindowed = false; // --window: start in the 512 x 512 window, as after f
     int maxFps = -1;            // --max-fps N (N >= 0, 0 = unlimited); -1 = not given:
                      // the host's default (0 in a window of its own, 30 in X-window mode)
-    unsigned long windowId = 0; // --window-id ID (decimal or 0x hex); --root: the value of
-                                // XSCREENSAVER_WINDOW (hex or decimal), or 0 = the root window
+    unsigned long windowId = 0; // --window-id ID (decimal or 0x hex), which wins over --root;
+                                // --root alone: the value of XSCREENSAVER_WINDOW (hex or
+                                // decimal), or 0 = the root window
     const char* displayName = nullptr; // -display NAME (also left in argv for glutInit)
-    bool geometryGiven = false;        // -geometry WxH+X+Y (left in argv for glutInit)
+    // -geometry, read as X reads it; the size it leaves out stays 512. glutInit still reads the
+    // option and places the window: it is handed `geometry`, the same geometry with the size
+    // written out, in argv[geometryArgument] (0: no -geometry).
+    int windowWidth = windowedSide;
+    int windowHeight = windowedSide;
+    int geometryArgument = 0;
+    std::string geometry;
+    std::string imageFolder; // --images DIR; empty: the working directory
 };
 
 enum class CommandOutcome { run, help, version, usageError };
@@ -27,7 +37,8 @@ struct ParsedCommandLine {
 };
 
 // Reads argv[1] onwards without changing argv; `screensaverWindowEnv` is the value of
-// XSCREENSAVER_WINDOW (nullptr when unset), read only for --root. The first --help, --version
-// or error ends the reading.
+// XSCREENSAVER_WINDOW (nullptr when unset), read only for --root without --window-id. The first
+// --help, --version or error ends the reading. GLUT's own X options (-display, -geometry,
+// -iconic, -direct, -indirect, -gldebug, -sync) are left in argv for glutInit.
 ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
                                    const char* screensaverWindowEnv);

@@ -20,6 +20,7 @@
 #include <GL/glx.h>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -157,11 +158,16 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
     startClock(seedBase);
     pacer = FramePacer(options.maxFps);
 
+    // glutInit places the window by -geometry; it reads it with the size written out, which
+    // it would otherwise leave undefined.
+    static std::string geometry;
+    geometry = options.geometry;
+    if (options.geometryArgument > 0) argv[options.geometryArgument] = geometry.data();
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGBA | GLUT_DOUBLE | GLUT_DEPTH);
     // The window opens at its windowed size before going full screen: leaving full screen
     // restores the size the window had before, whatever size is asked for at that moment.
-    if (options.setWindowSize) glutInitWindowSize(windowedSide, windowedSide);
+    glutInitWindowSize(options.windowWidth, options.windowHeight);
     glutCreateWindow("Tyvok");
     setWindowClass(glXGetCurrentDisplay(), glXGetCurrentDrawable());
     if (options.fullScreen)
@@ -182,7 +188,7 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
 
     // Before the first reshape the window has the size it was created with.
     noteWindowSize();
-    if (!initScene()) {
+    if (!initScene(true, options.imageFolder)) {
         std::printf("App cannot initialize.\n");
         std::exit(0);
     }

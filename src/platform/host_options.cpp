@@ -7,8 +7,12 @@ HostOptions hostOptions(const CommandLine& line) {
     const bool ownWindow = line.host == HostKind::glutWindow;
     options.maxFps = line.maxFps >= 0 ? line.maxFps : ownWindow ? 0 : xWindowDefaultFps;
     options.fullScreen = ownWindow && !line.startWindowed;
-    options.setWindowSize = ownWindow && !line.geometryGiven;
+    options.windowWidth = line.windowWidth;
+    options.windowHeight = line.windowHeight;
+    options.geometryArgument = line.geometryArgument;
+    options.geometry = line.geometry;
     options.windowId = line.windowId;
     options.displayName = line.displayName;
+    options.imageFolder = line.imageFolder;
     return options;
 }

@@ -3,13 +3,21 @@
 
 #include "platform/command_line.h"
 
+#include <string>
+
 struct HostOptions {
     HostKind host = HostKind::glutWindow;
-    int maxFps = 0;             // frames a second at most; 0 = no limit
-    bool fullScreen = true;     // a window of its own: start full screen, else 512 x 512
-    bool setWindowSize = true;  // a window of its own: ask for 512 x 512 (no -geometry given)
+    int maxFps = 0;         // frames a second at most; 0 = no limit
+    bool fullScreen = true; // a window of its own: start full screen, else in its window
+    // A window of its own: its size, and the geometry handed to glutInit in
+    // argv[geometryArgument] (0: none), as the command line has them.
+    int windowWidth = windowedSide;
+    int windowHeight = windowedSide;
+    int geometryArgument = 0;
+    std::string geometry;
     unsigned long windowId = 0; // an existing X window: its id, 0 = the root window
     const char* displayName = nullptr;
+    std::string imageFolder; // empty: the working directory
 };
 
 // The frame limit in an existing X window when --max-fps is not given.

@@ -166,7 +166,7 @@ int runXWindowHost(const HostOptions& options, unsigned seedBase) {
     const std::int64_t startMs = monotonicMs();
     startClock(seedBase);
     catchStopSignals();
-    if (!initScene(false))
+    if (!initScene(false, options.imageFolder))
         fail("tyvok: cannot initialise the scene in X window 0x%lx\n", target.window);
     resize(target, attributes.width, attributes.height);
 

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <sys/stat.h>
 #include <vector>
 
@@ -74,11 +75,16 @@ unsigned loadBmpTexture(const char* path, int alpha, int threshold, bool mipmap,
 
 } // namespace
 
-ImageProblems loadTextures(TextureTable& table) {
+std::string imagePath(const std::string& folder, int slot) {
+    return (std::filesystem::path(folder) / textureFiles[slot]).string();
+}
+
+ImageProblems loadTextures(TextureTable& table, const std::string& folder) {
     ImageProblems problems;
-    storeInNextSlot(table, loadBmpTexture(textureFiles[fontSlot], -1, 0, false, problems[0]));
+    storeInNextSlot(table,
+                    loadBmpTexture(imagePath(folder, fontSlot).c_str(), -1, 0, false, problems[0]));
     for (int i = firstPictureSlot; i < imageFileCount; ++i)
-        storeInNextSlot(table, loadBmpTexture(textureFiles[i], 255, 0, true,
+        storeInNextSlot(table, loadBmpTexture(imagePath(folder, i).c_str(), 255, 0, true,
                                               problems[static_cast<std::size_t>(i)]));
     return problems;
 }

@@ -19,9 +19,12 @@ struct TextureTable {
 // What is wrong with each image file, by slot: empty when nothing is.
 using ImageProblems = std::array<std::string, imageFileCount>;
 
-// Fills the next six slots from the image files, the font sheet first; returns what is wrong
-// with each file.
-ImageProblems loadTextures(TextureTable& table);
+// The path of image `slot` in `folder` (empty: the working directory).
+std::string imagePath(const std::string& folder, int slot);
+
+// Fills the next six slots from the image files in `folder`, the font sheet first; returns what
+// is wrong with each file.
+ImageProblems loadTextures(TextureTable& table, const std::string& folder);
 
 // The texture of picture `imageIndex` (0 to 4).
 unsigned pictureTexture(const TextureTable& table, int imageIndex);

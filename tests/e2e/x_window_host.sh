@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The X-window host in a window that the test makes (`--window-id`): it paces its frames at
-# --max-fps 30, draws a moving picture there, follows the window's new size, ends with status 0
+# The X-window host in a window that the test makes (`--window-id`): it paces its frames at 30
+# a second, draws a moving picture there, follows the window's new size, ends with status 0
 # when the window is destroyed and with the signal as cause on SIGTERM; a window that does not
 # exist gives one line and status 1.
 source "$(dirname "$0")/../support/e2e.sh"
@@ -25,12 +25,14 @@ drawsInEveryQuadrant() {
     done
 }
 
-# 1. Paces its frames; draws in the window, past the fade-in; follows a resize; ends with 0 when
+# 1. XScreenSaver's settings dialog's command line: paces its frames at its default 30; draws in
+#    the window, past the fade-in, and opens none of its own; follows a resize; ends with 0 when
 #    the window is destroyed.
 openWindow 320 240
-startTyvok --window-id "$testWindow" --max-fps 30
+startTyvok --root --window-id "$testWindow"
 if checkPacing "X-window host" 4; then
     drawsInEveryQuadrant 320 240
+    [[ $(xwininfo -root -children) == *" 1 child:"* ]] || fail "a window besides the test's"
     xdotool windowsize "$testWindow" 640 480
     waitSwaps $(($(swaps) + 5)) && drawsInEveryQuadrant 640 480
 fi

@@ -2,8 +2,8 @@
 # Installs the build into a temporary prefix, moves that prefix elsewhere and starts the program
 # through XScreenSaver's link to the launcher from an unrelated folder: the font sheet is found
 # (glyphs, not solid boxes, in the start-up message) and Escape ends the program with 0. Without
-# its images' folder the launcher refuses to start. What the installed files hold is the package
-# test's.
+# its images' folder the program still reads its command line. What the installed files hold is
+# the package test's.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay
 installBuild "$work/prefix"
@@ -43,9 +43,25 @@ xdotool key Escape
 waitExit
 [ "$status" -eq 0 ] || fail "exit status $status after Escape: $(cat "$work/stderr")"
 
+# Without the images' folder the launcher still leaves the command line to the program: help,
+# version and usage errors with their own status; in a window, one line for each missing image.
 mv "$prefix/share/tyvok" "$work/images"
-"$prefix/bin/tyvok" >"$work/missing.log" 2>&1
-status=$?
-[ "$status" -eq 1 ] || fail "launcher exit status $status without images"
-grep -q "cannot find the images" "$work/missing.log" || fail "launcher gave no reason"
+for option in --help --version --foo; do
+    "$prefix/bin/tyvok" $option >"$work/out" 2>"$work/err"
+    echo "$option: status $?, $(wc -l <"$work/out") out, $(wc -l <"$work/err") err"
+done >"$work/runs"
+openWindow 64 64
+"$prefix/bin/tyvok" --window-id "$testWindow" 2>"$work/err" &
+pid=$!
+waitFor "the missing images' lines" eval '[ "$(wc -l <"$work/err")" -ge 6 ]'
+closeWindow
+waitExit
+{ echo "--window-id: status $status"; sort "$work/err"; } >>"$work/runs"
+diff - "$work/runs" <<RUNS || fail "without the images' folder"
+--help: status 0, $("$TYVOK" --help | wc -l) out, 0 err
+--version: status 0, 1 out, 0 err
+--foo: status 2, 0 out, 1 err
+--window-id: status 0
+$(cd "$work/images" && ls *.bmp | sed "s|.*|tyvok: $prefix/share/tyvok/&: No such file or directory|" | sort)
+RUNS
 finish

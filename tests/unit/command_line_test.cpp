@@ -3,6 +3,7 @@
 #include "platform/command_line.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -12,49 +13,58 @@ ParsedCommandLine parse(std::vector<const char*> arguments, const char* env = nu
     return parseCommandLine(static_cast<int>(arguments.size()), arguments.data(), env);
 }
 
-struct RunCase {
-    std::vector<const char*> arguments;
-    const char* env;
-    HostKind host;
-    bool windowed;
-    int maxFps;
-    unsigned long windowId;
-    bool geometry;
-};
+// What a command line sets: the host, --window, the frame limit, the window id, the window's
+// size, the geometry glutInit gets and the argument it replaces, the images' folder, -display.
+std::string fields(const CommandLine& line) {
+    std::ostringstream text;
+    text << (line.host == HostKind::xWindow ? "x" : "glut")
+         << (line.startWindowed ? " windowed" : "") << " fps " << line.maxFps << " id " << std::hex
+         << line.windowId << std::dec << " " << line.windowWidth << "x" << line.windowHeight << " '"
+         << line.geometry << "'@" << line.geometryArgument << " images '" << line.imageFolder << "'"
+         << (line.displayName ? std::string(" display ") + line.displayName : "");
+    return text.str();
+}
 
 } // namespace
 
 TEST(CommandLine, OptionsSetTheirFields) {
-    // clang-format off
-    const RunCase cases[] = {
-        {{}, nullptr, HostKind::glutWindow, false, -1, 0, false},
-        {{"--window"}, nullptr, HostKind::glutWindow, true, -1, 0, false},
-        {{"--max-fps", "30"}, nullptr, HostKind::glutWindow, false, 30, 0, false},
-        {{"--max-fps=0"}, nullptr, HostKind::glutWindow, false, 0, 0, false},
-        {{"--max-fps", "7", "--max-fps=45"}, nullptr, HostKind::glutWindow, false, 45, 0, false},
-        {{"-geometry", "300x200+5+5", "--window"}, nullptr, HostKind::glutWindow, true, -1, 0,
-         true},
-        {{"--root"}, nullptr, HostKind::xWindow, false, -1, 0, false},
-        {{"-root", "--max-fps", "60"}, "0x2a00007", HostKind::xWindow, false, 60, 0x2a00007, false},
-        {{"--root"}, "44040199", HostKind::xWindow, false, -1, 44040199, false},
-        {{"--window-id", "0x1E00003"}, "7", HostKind::xWindow, false, -1, 0x1e00003, false},
-        {{"--window-id=123", "--"}, nullptr, HostKind::xWindow, false, -1, 123, false},
+    const struct {
+        std::vector<const char*> arguments;
+        const char* env;
+        const char* fields;
+    } cases[] = {
+        // clang-format off
+        {{}, nullptr, "glut fps -1 id 0 512x512 ''@0 images ''"},
+        {{"--window"}, nullptr, "glut windowed fps -1 id 0 512x512 ''@0 images ''"},
+        {{"--max-fps", "30"}, nullptr, "glut fps 30 id 0 512x512 ''@0 images ''"},
+        {{"--max-fps=0"}, nullptr, "glut fps 0 id 0 512x512 ''@0 images ''"},
+        {{"--max-fps", "7", "--max-fps=45"}, nullptr, "glut fps 45 id 0 512x512 ''@0 images ''"},
+        // X's geometry: the size it leaves out stays 512; glutInit gets the size written out.
+        {{"--window", "-geometry", "300x200+5+5"}, nullptr,
+         "glut windowed fps -1 id 0 300x200 '300x200+5+5'@3 images ''"},
+        {{"-geometry", "+10+10"}, nullptr, "glut fps -1 id 0 512x512 '512x512+10+10'@2 images ''"},
+        {{"-geometry", "-10-0"}, nullptr, "glut fps -1 id 0 512x512 '512x512-10-0'@2 images ''"},
+        {{"-geometry", "300"}, nullptr, "glut fps -1 id 0 300x512 '300x512'@2 images ''"},
+        {{"-geometry", "=x200+7"}, nullptr, "glut fps -1 id 0 512x200 '512x200+7'@2 images ''"},
+        {{"-geometry", "1x1", "-geometry", "32767x20+-5-32767"}, nullptr,
+         "glut fps -1 id 0 32767x20 '32767x20+-5-32767'@4 images ''"},
+        {{"-iconic", "-direct", "-indirect", "-gldebug", "-sync"}, nullptr,
+         "glut fps -1 id 0 512x512 ''@0 images ''"},
+        {{"--images", "/pictures", "--images=own"}, nullptr, "glut fps -1 id 0 512x512 ''@0 images 'own'"},
+        {{"-display", ":3", "--root"}, nullptr, "x fps -1 id 0 512x512 ''@0 images '' display :3"},
+        {{"-root", "--max-fps", "60"}, "0x2a00007", "x fps 60 id 2a00007 512x512 ''@0 images ''"},
+        {{"--root"}, "44040199", "x fps -1 id 2a00007 512x512 ''@0 images ''"},
+        {{"--window-id", "0x1E00003"}, "7", "x fps -1 id 1e00003 512x512 ''@0 images ''"},
+        {{"--window-id=123", "--"}, nullptr, "x fps -1 id 7b 512x512 ''@0 images ''"},
+        // XScreenSaver's settings dialog appends --window-id to the programs line's --root.
+        {{"--root", "--window-id", "0x600C9D"}, "bad", "x fps -1 id 600c9d 512x512 ''@0 images ''"},
+        {{"--window-id", "5", "-root"}, "7", "x fps -1 id 5 512x512 ''@0 images ''"},
     }; // clang-format on
-    for (const RunCase& c : cases) {
+    for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse(c.arguments, c.env);
-        SCOPED_TRACE(c.arguments.empty() ? "(none)" : c.arguments[0]);
         ASSERT_EQ(parsed.outcome, CommandOutcome::run) << parsed.message;
-        EXPECT_EQ(parsed.options.host, c.host);
-        EXPECT_EQ(parsed.options.startWindowed, c.windowed);
-        EXPECT_EQ(parsed.options.maxFps, c.maxFps);
-        EXPECT_EQ(parsed.options.windowId, c.windowId);
-        EXPECT_EQ(parsed.options.geometryGiven, c.geometry);
-        EXPECT_EQ(parsed.options.displayName, nullptr);
+        EXPECT_EQ(fields(parsed.options), c.fields);
     }
-    std::vector<const char*> withDisplay = {"tyvok", "-display", ":3", "--root"};
-    const ParsedCommandLine parsed = parseCommandLine(4, withDisplay.data(), nullptr);
-    EXPECT_EQ(parsed.options.displayName, withDisplay[2]); // argv itself, left for glutInit
-    EXPECT_STREQ(withDisplay[1], "-display");
 }
 
 TEST(CommandLine, UsageErrorsNameTheOptionOrValue) {
@@ -81,9 +91,17 @@ TEST(CommandLine, UsageErrorsNameTheOptionOrValue) {
         {{"--window-id", "0"}, nullptr, "invalid value '0' for '--window-id'"},
         {{"--window-id", "0x10000000000000000"}, nullptr,
          "invalid value '0x10000000000000000' for '--window-id'"},
+        // What X cannot read, a size of 0, a number over X's 32767.
+        {{"-geometry", "foo"}, nullptr, "invalid value 'foo' for '-geometry'"},
+        {{"-geometry", "0x0"}, nullptr, "invalid value '0x0' for '-geometry'"},
+        {{"-geometry", "32768x10"}, nullptr, "invalid value '32768x10' for '-geometry'"},
+        {{"-geometry", "+4294967306+0"}, nullptr, "invalid value '+4294967306+0' for '-geometry'"},
+        {{"--images="}, nullptr, "invalid value '' for '--images'"},
         {{"--window-id", "5", "--window"}, nullptr,
          "'--window' cannot be combined with '--window-id'"},
-        {{"--root", "--window-id", "5"}, nullptr, "'--root' cannot be combined with '--window-id'"},
+        {{"-sync", "-iconic", "--root"}, nullptr, "'-sync' cannot be combined with '--root'"},
+        {{"-geometry", "+1+1", "--window-id", "5"}, nullptr,
+         "'-geometry' cannot be combined with '--window-id'"},
         {{"-root"}, "0x", "invalid XSCREENSAVER_WINDOW '0x' for '-root'"},
         {{"--root"}, "", "invalid XSCREENSAVER_WINDOW '' for '--root'"},
     }; // clang-format on

@@ -1,7 +1,6 @@
-// The frame pacer on the program's clock, on time and late, and what each command line asks of
-// the host.
+// The frame pacer on the program's clock, on time and late (the hosts' defaults are the
+// end-to-end scripts').
 #include "platform/frame_pacer.h"
-#include "platform/host_options.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -70,23 +69,4 @@ TEST(FramePacer, FramesOnTimeKeepTheRateAndLateOnesNeverBurstNorExceedTheLimitIn
     FramePacer unlimited(0); // no limit: never a wait
     unlimited.frameDrawn(5);
     EXPECT_EQ(unlimited.waitMs(5), 0);
-}
-
-TEST(HostOptions, EachCommandLineGetsItsHostLimitAndWindow) {
-    CommandLine line;
-    HostOptions own = hostOptions(line);
-    EXPECT_TRUE(own.host == HostKind::glutWindow && own.maxFps == 0 && own.fullScreen &&
-                own.setWindowSize);
-    line.startWindowed = true, line.geometryGiven = true, line.maxFps = 24;
-    own = hostOptions(line);
-    EXPECT_TRUE(own.maxFps == 24 && !own.fullScreen && !own.setWindowSize);
-
-    CommandLine existing;
-    existing.host = HostKind::xWindow, existing.windowId = 0x2a00007, existing.displayName = ":3";
-    HostOptions x = hostOptions(existing);
-    EXPECT_EQ(x.maxFps, 30);
-    EXPECT_EQ(x.windowId, 0x2a00007u);
-    EXPECT_STREQ(x.displayName, ":3");
-    existing.maxFps = 0;
-    EXPECT_EQ(hostOptions(existing).maxFps, 0) << "--max-fps 0 lifts the limit there too";
 }
