@@ -25,15 +25,17 @@ drawsInEveryQuadrant() {
     done
 }
 
-# 1. No help hint in the start-up message's place (the GLUT host's test sees it there); paces its
-#    frames; draws in the window, past the fade-in; follows a resize; sleeps while unmapped; ends
-#    with 0 when the window is destroyed.
+# 1. No help hint in the start-up message's place (the GLUT host's test sees five glyphs there);
+#    paces its frames; draws in the window, past the fade-in; follows a resize; sleeps while
+#    unmapped; ends with 0 when the window is destroyed.
 openWindow 320 240
 startTyvok --window-id "$testWindow" --max-fps 30
 boxes="" shownMs=3000
 waitSwaps 1 && boxes=$(glyphs "$testWindow") && shownMs=$(programMs 4)
 echo "message line at $shownMs ms: $boxes"
-[ "$shownMs" -lt 3000 ] && [ "$boxes" = ----- ] || fail "help hint shown: $boxes at $shownMs ms"
+# A star or a gear's edge may make one box or two look like a glyph; the hint makes all five.
+glyphCount=${boxes//-/}
+[ "$shownMs" -lt 3000 ] && [ ${#glyphCount} -le 2 ] || fail "help hint shown: $boxes at $shownMs ms"
 if checkPacing "X-window host" 4; then
     drawsInEveryQuadrant "$testWindow" 320 240
     xdotool windowsize "$testWindow" 640 480
