@@ -6,14 +6,13 @@ cd "$(dirname "$0")"
 
 # The build's packages, then GoogleTest and libpng for the tests, Xvfb, xdotool and xwd for the
 # window and end-to-end tests, the X fixes library that reads the cursor back, the XTest library
-# that presses keys and moves the pointer as a user does, groff for the
-# manual page, and for the Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb,
-# dpkg-parsechangelog), file (which CPack uses to find programs), both validators and lintian;
-# for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
+# that presses keys and moves the pointer as a user does, groff for the manual page, and for the
+# Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
+# lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
 # XScreenSaver's daemon.
 tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
     libgtest-dev libpng-dev xvfb xdotool x11-apps libxfixes-dev libxtst-dev groff-base \
-    dpkg-dev file desktop-file-utils appstream lintian \
+    dpkg-dev file lintian \
     libx11-dev x11-utils procps openbox xscreensaver
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.

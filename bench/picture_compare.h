@@ -1,7 +1,7 @@
-// Two pictures of the same frame compared with the tolerance of the reference-frame test.
+// The benchmark's pictures: read and written as PPM files, compared and printed as a table.
 #pragma once
 
-#include "picture_tolerance.h"
+#include "picture_difference.h"
 
 #include <string>
 #include <vector>
@@ -10,16 +10,6 @@ struct RgbPicture {
     int width = 0, height = 0;
     std::vector<unsigned char> rgb; // top row first
 };
-
-struct PictureDifference {
-    long samples = 0, differing = 0, far = 0; // far: off by more than farSample
-    double mean = 0;                          // mean absolute difference per sample
-    bool sameSize = false;
-    double farShare() const { return samples ? double(far) / double(samples) : 0; }
-    bool withinTolerance() const;
-};
-
-PictureDifference comparePictures(const RgbPicture& a, const RgbPicture& b);
 
 // A binary PPM file as written by --dump; an empty picture when it cannot be read.
 RgbPicture readPpm(const std::string& path);

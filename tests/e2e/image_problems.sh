@@ -4,11 +4,11 @@
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay
 
-# Starts the program in folder $1, waits for its window (the images are read before it shows),
+# Starts the program in folder $1, waits for its first frame (the images are read before it),
 # ends it and compares its stderr with the lines on this function's standard input, in any order.
 expectLines() {
     folder=$1 startTyvok
-    waitFor "window in $1" findWindow
+    waitSwaps 1
     stopTyvok
     diff <(sort) <(sort "$work/stderr") >"$work/diff" ||
         fail "$1: stderr differs: $(cat "$work/diff")"

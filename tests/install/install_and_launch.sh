@@ -11,31 +11,14 @@ installBuild "$work/prefix"
 mv "$work/prefix" "$work/moved"
 prefix=$work/moved
 
-# Prints, for one XWD screenshot, whether each of the first five glyph boxes of the message line
-# (10 x 20 pixels, 9 apart, from x 10 and y 6) holds both lit and unlit pixels inside its edges.
-# A font sheet that failed to load draws every glyph as a solid box: lit, with no unlit pixel.
-glyph_boxes() {
-    "$TYVOK_BUILD/tools/tyvok_xwd_pixels" "$1" 0 7 60 18 |
-        awk '{
-            for (box = 0; box < 5; ++box)
-                for (x = 11 + 9 * box; x < 19 + 9 * box; ++x) {
-                    i = x * 3 + 1; sum = $i + $(i + 1) + $(i + 2)
-                    if (sum >= 300) lit[box]++; else if (sum < 90) unlit[box]++
-                }
-        } END {
-            for (box = 0; box < 5; ++box) printf "%s", (lit[box] >= 5 && unlit[box] >= 30) ? "g" : "-"
-        }'
-}
-
-(cd / && exec "$prefix/libexec/xscreensaver/tyvok") 2>"$work/stderr" &
-pid=$!
+folder=/ TYVOK=$prefix/libexec/xscreensaver/tyvok startTyvok
 waitFor "Tyvok window" findWindow
 # The start-up message stays for three seconds and a gear may pass behind it; should the check
 # miss, l shows another message at the same place, over the black letterbox bar.
 boxes=""
 glyphsShown() {
     sleep 0.5
-    xwd -root -silent >"$work/screen.xwd" && boxes=$(glyph_boxes "$work/screen.xwd")
+    boxes=$(glyphs "$window")
     [ "$boxes" = ggggg ] || ! xdotool key l
 }
 waitFor "font glyphs in the message line" glyphsShown || echo "glyph boxes: $boxes"

@@ -1,7 +1,6 @@
 # Sourced by the scripted tests: a private display, the program started with the swap counter,
 # its window, waits with deadlines, the failure count and the clean-up. CTest sets TYVOK (the
-# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER, X_PROBE and
-# ELAPSED_CLOCK.
+# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER and X_PROBE.
 set -uo pipefail
 support=$(dirname "${BASH_SOURCE[0]}")
 . "$support/wait.sh"
@@ -44,12 +43,12 @@ installBuild() {
     exit 1
 }
 
-# startTyvok ARGS...: the program in $folder (its images' folder by default) with $preload
-# loaded after the swap counter, its swaps logged afresh to $swapLog, its stderr in $work/stderr.
+# startTyvok ARGS...: the program $TYVOK in $folder (its images' folder by default) with the swap
+# counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr.
 startTyvok() {
     : >"$swapLog"
-    (cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog \
-        LD_PRELOAD="$SWAP_COUNTER${preload:+ $preload}" exec "$TYVOK" "$@") 2>"$work/stderr" &
+    (cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER exec "$TYVOK" "$@") \
+        2>"$work/stderr" &
     pid=$!
 }
 stopTyvok() {
@@ -74,11 +73,19 @@ waitExit() {
     waitFor "end of the program" eval '! running "$pid"' && { wait "$pid"; status=$?; pid=""; }
     stopTyvok
 }
-# openWindow W H: a window that x_probe makes, its id in $testWindow; closeWindow destroys it
-# (x_probe then writes "destroyed" to $work/window).
+# stopBy SIGNAL: the program, sent SIGNAL, must end by it: status 128 + its number, once it has
+# released what it holds and raised the signal again (the scripts' programs start with SIGINT
+# ignored, so one without a handler of its own would not end).
+stopBy() {
+    kill -"$1" "$pid"
+    waitExit
+    [ "$status" -eq $((128 + $(kill -l "$1"))) ] || fail "exit status $status after SIG$1"
+}
+# openWindow W H [single]: a window that x_probe makes, its id in $testWindow; closeWindow
+# destroys it (x_probe then writes "destroyed" to $work/window).
 openWindow() {
     rm -f "$work/window"
-    "$X_PROBE" window "$1" "$2" >"$work/window" &
+    "$X_PROBE" window "$@" >"$work/window" &
     helper=$!
     waitFor "test window" test -s "$work/window" || exit 1
     testWindow=$(head -n1 "$work/window")
@@ -87,16 +94,17 @@ closeWindow() {
     [ -z "$helper" ] || { kill "$helper" 2>/dev/null; wait "$helper" 2>/dev/null; }
     helper=""
 }
-# findWindow: the program's visible window, in $window.
-findWindow() {
-    window=$(xdotool search --onlyvisible --name '^Tyvok$' 2>/dev/null | head -n1)
-    [ -n "$window" ]
-}
 
+# The swap log of this run of the program: its frames, its clocks and the window it draws in.
 swaps() { wc -l <"$swapLog"; }
+waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
 # programMs COLUMN: the program's clock at the last swap (3: GLUT's, 4: the X-window host's).
 programMs() { awk -v c="$1" 'END { print $c + 0 }' "$swapLog"; }
-waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
+# findWindow: the window that this run of the program has drawn in, in $window.
+findWindow() {
+    window=$(awk 'END { print $5 }' "$swapLog")
+    [ -n "$window" ]
+}
 # checkPacing NAME COLUMN: for the program at --max-fps 30 (in a small window, where frames are
 # cheap even under the sanitizers), waits for 6 s on its clock (the swap log's COLUMN); no whole
 # second of that clock may hold more than 30 frames, and the frames that came on time (at most one
@@ -120,5 +128,29 @@ checkPacing() {
     echo "$1: $verdict"
     [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
 }
-# processorTicks PID: user and system time in clock ticks.
-processorTicks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# sleepsWhileHidden HOW: the program, whose window has just been hidden, draws no frame and takes
+# next to no processor time (at most 5 ticks, where a busy loop would take hundreds) while the
+# test sleeps for 4 s, after 1 s for a frame under way to be swapped.
+sleepsWhileHidden() {
+    sleep 1
+    local frames ticks
+    frames=$(swaps) ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    sleep 4
+    frames=$(($(swaps) - frames)) ticks=$(($(awk '{print $14 + $15}' "/proc/$pid/stat") - ticks))
+    echo "$1: $frames frames and $ticks processor ticks while hidden"
+    [ "$frames" -eq 0 ] && [ "$ticks" -le 5 ] || fail "$1: drew or ran while hidden"
+}
+# glyphs ID: for each of the first five glyph boxes of the message line of window ID (10 x 20
+# pixels, 9 apart, from x 10 and y 6), "g" where it holds both lit and unlit pixels inside its
+# edges, else "-". A font sheet that failed to load draws every glyph as a solid box.
+glyphs() {
+    "$X_PROBE" rgb "$1" 0 7 60 18 | awk '{
+            for (box = 0; box < 5; ++box)
+                for (x = 11 + 9 * box; x < 19 + 9 * box; ++x) {
+                    i = x * 3 + 1; sum = $i + $(i + 1) + $(i + 2)
+                    if (sum >= 300) lit[box]++; else if (sum < 90) unlit[box]++
+                }
+        } END {
+            for (box = 0; box < 5; ++box) printf "%s", (lit[box] >= 5 && unlit[box] >= 30) ? "g" : "-"
+        }'
+}

@@ -1,18 +1,24 @@
 // The end-to-end tests' X client, on $DISPLAY:
-//   x_probe window W H      maps a plain W x H window at the top left, which no window manager
-//                           moves, for another program to draw into (or to cover others); prints
-//                           its id, and on SIGTERM destroys it, prints "destroyed" and ends.
+//   x_probe window W H [single]  maps a plain W x H window (with "single", of a visual without a
+//                           double-buffered configuration with depth) at the top left, which no
+//                           window manager moves, for another program to draw into (or to cover
+//                           others); prints its id, and on SIGTERM destroys it, prints "destroyed"
+//                           and ends.
 //   x_probe pixels ID FILE  reads the window's pixels (ID "root" for the root window) and prints
 //                           "W H lit changed lit0 lit1 lit2 lit3": pixels brighter than dark
 //                           grey, pixels unlike those stored in FILE (-1 when FILE holds none of
 //                           this size), and the lit pixels of each quadrant (top left, top
 //                           right, bottom left, bottom right); then stores these pixels in FILE.
+//   x_probe rgb ID X Y W H  prints a rectangle of the window's pixels, one row a line, "red green
+//                           blue" of each pixel from left to right.
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 #include <vector>
 
@@ -23,13 +29,51 @@ void onTerm(int) {
     stop = 1;
 }
 
-int serveWindow(Display* display, unsigned width, unsigned height) {
+// A visual of the screen's depth without a double-buffered configuration with depth for windows.
+bool findSingleBufferedVisual(Display* display, XVisualInfo& found) {
+    XVisualInfo wanted{};
+    wanted.screen = DefaultScreen(display);
+    wanted.depth = DefaultDepth(display, wanted.screen);
+    int visualCount = 0, configCount = 0;
+    XVisualInfo* visuals =
+        XGetVisualInfo(display, VisualScreenMask | VisualDepthMask, &wanted, &visualCount);
+    GLXFBConfig* configs = glXGetFBConfigs(display, wanted.screen, &configCount);
+    bool doubled = true;
+    for (int v = 0; v < visualCount && doubled; ++v) {
+        doubled = false;
+        for (int c = 0; c < configCount && !doubled; ++c) {
+            int id = 0, twoBuffers = 0, depth = 0, drawables = 0;
+            glXGetFBConfigAttrib(display, configs[c], GLX_VISUAL_ID, &id);
+            glXGetFBConfigAttrib(display, configs[c], GLX_DOUBLEBUFFER, &twoBuffers);
+            glXGetFBConfigAttrib(display, configs[c], GLX_DEPTH_SIZE, &depth);
+            glXGetFBConfigAttrib(display, configs[c], GLX_DRAWABLE_TYPE, &drawables);
+            doubled = static_cast<VisualID>(id) == visuals[v].visualid && twoBuffers && depth > 0 &&
+                      (drawables & GLX_WINDOW_BIT);
+        }
+        if (!doubled) found = visuals[v];
+    }
+    if (configs) XFree(configs);
+    if (visuals) XFree(visuals);
+    return !doubled;
+}
+
+int serveWindow(Display* display, unsigned width, unsigned height, bool single) {
     XSetWindowAttributes attributes{};
     attributes.background_pixmap = None;
     attributes.override_redirect = True;
-    Window window =
-        XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0, CopyFromParent,
-                      InputOutput, CopyFromParent, CWBackPixmap | CWOverrideRedirect, &attributes);
+    XVisualInfo visual{};
+    visual.visual = CopyFromParent;
+    visual.depth = CopyFromParent;
+    unsigned long mask = CWBackPixmap | CWOverrideRedirect;
+    if (single) {
+        if (!findSingleBufferedVisual(display, visual)) return 1;
+        attributes.colormap =
+            XCreateColormap(display, DefaultRootWindow(display), visual.visual, AllocNone);
+        attributes.border_pixel = 0;
+        mask |= CWColormap | CWBorderPixel;
+    }
+    Window window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0,
+                                  visual.depth, InputOutput, visual.visual, mask, &attributes);
     XStoreName(display, window, "x_probe");
     XMapWindow(display, window);
     XSync(display, False);
@@ -83,6 +127,22 @@ int readPixels(Display* display, Window window, const char* path) {
     return (stored && std::fclose(stored) != 0) || !written;
 }
 
+int printRectangle(Display* display, Window window, char** rectangle) {
+    const int left = std::atoi(rectangle[0]), top = std::atoi(rectangle[1]);
+    const int width = std::atoi(rectangle[2]), height = std::atoi(rectangle[3]);
+    XImage* image = XGetImage(display, window, left, top, static_cast<unsigned>(width),
+                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (!image) return 1;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y);
+            std::printf("%lu %lu %lu%c", (p >> 16) & 0xff, (p >> 8) & 0xff, p & 0xff,
+                        x + 1 < width ? ' ' : '\n');
+        }
+    XDestroyImage(image);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -91,17 +151,21 @@ int main(int argc, char** argv) {
         std::fputs("x_probe: cannot open the display\n", stderr);
         return 1;
     }
+    const std::string command = argc > 1 ? argv[1] : "";
+    const Window window = argc < 3                            ? None
+                          : std::strcmp(argv[2], "root") == 0 ? DefaultRootWindow(display)
+                                                              : std::strtoul(argv[2], nullptr, 0);
     int status = 2;
-    if (argc == 4 && std::strcmp(argv[1], "window") == 0)
+    if (command == "window" && (argc == 4 || argc == 5))
         status = serveWindow(display, static_cast<unsigned>(std::atoi(argv[2])),
-                             static_cast<unsigned>(std::atoi(argv[3])));
-    else if (argc == 4 && std::strcmp(argv[1], "pixels") == 0)
-        status = readPixels(display,
-                            std::strcmp(argv[2], "root") == 0 ? DefaultRootWindow(display)
-                                                              : std::strtoul(argv[2], nullptr, 0),
-                            argv[3]);
+                             static_cast<unsigned>(std::atoi(argv[3])), argc == 5);
+    else if (command == "pixels" && argc == 4)
+        status = readPixels(display, window, argv[3]);
+    else if (command == "rgb" && argc == 7)
+        status = printRectangle(display, window, argv + 3);
     else
-        std::fputs("usage: x_probe window W H | x_probe pixels ID FILE\n", stderr);
+        std::fputs("usage: x_probe window W H [direct] | pixels ID FILE | rgb ID X Y W H\n",
+                   stderr);
     XCloseDisplay(display);
     return status;
 }

@@ -1,5 +1,5 @@
 // The start-up picture just before the fade-in ends, on a synthetic clock, against the reference.
-#include "picture_tolerance.h"
+#include "picture_difference.h"
 #include "png_file.h"
 #include "test_window.h"
 
@@ -44,19 +44,16 @@ TEST(ReferenceFrame, StartUpPictureMatchesTheCommittedOne) {
     if (std::getenv("TYVOK_UPDATE_REFERENCE")) return writePng(frame, reference);
     Picture expected = readPng(reference);
     ASSERT_EQ(expected.rgb.size(), frame.rgb.size()) << "no reference picture at " << reference;
-    long total = 0, far = 0;
-    for (size_t i = 0; i < frame.rgb.size(); ++i) {
-        int d = std::abs(frame.rgb[i] - expected.rgb[i]);
-        total += d, far += d > farSample;
-        expected.rgb[i] = static_cast<unsigned char>(std::min(255, 4 * d)); // now the difference
-    }
-    const double samples = double(frame.rgb.size());
-    double mean = double(total) / samples, farShare = double(far) / samples;
-    if (mean > meanTolerance || farShare > farShareTolerance) {
+    const PictureDifference d = comparePictures(frame.rgb, expected.rgb);
+    if (!d.withinTolerance()) {
+        for (size_t i = 0; i < frame.rgb.size(); ++i) // now the difference, times 4
+            expected.rgb[i] = static_cast<unsigned char>(
+                std::min(255, 4 * std::abs(frame.rgb[i] - expected.rgb[i])));
         writePng(frame, out + "/default_frame_actual.png");
         writePng(expected, out + "/default_frame_difference.png");
         std::printf("Difference image (4x): %s/default_frame_difference.png\n", out.c_str());
     }
-    EXPECT_LE(mean, meanTolerance) << "mean difference per sample";
-    EXPECT_LE(farShare, farShareTolerance) << "share of samples off by more than " << farSample;
+    EXPECT_TRUE(d.withinTolerance())
+        << "mean difference per sample " << d.mean << ", share of samples off by more than "
+        << farSample << ": " << d.farShare();
 }

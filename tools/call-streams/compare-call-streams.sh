@@ -53,7 +53,7 @@ record() {
 }
 
 g++ -std=c++17 -O1 -shared -fPIC -o "$work/scripted_run.so" \
-    -I"$root/tests/support" "$here"/*.cpp -lglut -ldl
+    -I"$root/tools/measure" "$here"/*.cpp -lglut -ldl
 checkout "$base" base
 checkout "$other" other
 "$root/tests/support/xvfb.sh" start "$work/xvfb" >/dev/null

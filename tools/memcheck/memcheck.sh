@@ -22,7 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 # The tests' and the benchmark's swap counter counts the frames: one line per buffer swap.
-c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" bench/swap_counter.cpp -ldl
+c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" tools/measure/swap_counter.cpp -ldl
 
 tests/support/xvfb.sh start "$work/xvfb" 320x240 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")

@@ -1,9 +1,10 @@
 // Loaded with LD_PRELOAD into a GLX program: appends one line per buffer swap to $SWAP_LOG,
-//   <wall ns> <processor ns> <GLUT ms> <monotonic ms>
+//   <wall ns> <processor ns> <GLUT ms> <monotonic ms> <drawable>
 // the swap's CLOCK_REALTIME, the whole process's processor time (every thread), and the last
 // reading of the program's own clock before it: glutGet(GLUT_ELAPSED_TIME) in a GLUT program,
 // CLOCK_MONOTONIC read by the executable itself (not by its libraries) counted from its first
-// such reading; -1 where the program never read that clock. glutSwapBuffers ends in
+// such reading; -1 where the program never read that clock; and the window swapped, in hex, by
+// which a test finds the window of its own run of the program. glutSwapBuffers ends in
 // glXSwapBuffers, so one count serves every host, the benchmark, the tests and the memory check.
 #include <GL/freeglut.h>
 #include <GL/glx.h>
@@ -70,10 +71,10 @@ extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     timespec wall{}, processor{};
     clock_gettime(CLOCK_REALTIME, &wall);
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &processor);
-    char line[96];
+    char line[128];
     const int length = std::snprintf(
-        line, sizeof line, "%lld %lld %lld %lld\n", static_cast<long long>(nanoseconds(wall)),
+        line, sizeof line, "%lld %lld %lld %lld 0x%lx\n", static_cast<long long>(nanoseconds(wall)),
         static_cast<long long>(nanoseconds(processor)), static_cast<long long>(glutMs),
-        static_cast<long long>(monotonicMs));
+        static_cast<long long>(monotonicMs), static_cast<unsigned long>(drawable));
     if (log >= 0 && write(log, line, static_cast<std::size_t>(length)) < 0) std::perror("SWAP_LOG");
 }
