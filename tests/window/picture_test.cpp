@@ -1,7 +1,7 @@
 // What the keys do to the picture: polygon mode, textures and their generation modes, the
 // light, the cameras, the help screen's close and the camera's nearest distance.
 #include "gl_record.h"
-#include "picture_tolerance.h"
+#include "picture_difference.h"
 #include "test_window.h"
 
 #include "anim/random.h"
