@@ -1,6 +1,8 @@
 // The command line: its options, read before anything touches the display.
 #pragma once
 
+#include "app/look.h"
+
 #include <string>
 
 enum class HostKind { glutWindow, xWindow };
@@ -14,6 +16,7 @@ struct CommandLine {
                                 // XSCREENSAVER_WINDOW (hex or decimal), or 0 = the root window
     const char* displayName = nullptr; // -display NAME (also left in argv for glutInit)
     bool geometryGiven = false;        // -geometry WxH+X+Y (left in argv for glutInit)
+    Look look;                         // --image NAME, --fov N and the other look options
 };
 
 enum class CommandOutcome { run, help, version, usageError };

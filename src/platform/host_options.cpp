@@ -10,5 +10,6 @@ HostOptions hostOptions(const CommandLine& line) {
     options.setWindowSize = ownWindow && !line.geometryGiven;
     options.windowId = line.windowId;
     options.displayName = line.displayName;
+    options.look = line.look;
     return options;
 }

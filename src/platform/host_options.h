@@ -10,6 +10,7 @@ struct HostOptions {
     bool setWindowSize = true;  // a window of its own: ask for 512 x 512 (no -geometry given)
     unsigned long windowId = 0; // an existing X window: its id, 0 = the root window
     const char* displayName = nullptr;
+    Look look; // set after start-up
 };
 
 // The frame limit in an existing X window when --max-fps is not given.
