@@ -80,12 +80,12 @@ int nameIndex(const char* names, const std::string& value) {
     return -1;
 }
 
-// A number written out in full: no spaces, nothing after it, finite, within [low, high].
-bool readNumber(const std::string& text, double low, double high, double& value) {
+// A number written out in full: no spaces, nothing after it, finite.
+bool readNumber(const std::string& text, double& value) {
     if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
-    return *end == '\0' && std::isfinite(value) && value >= low && value <= high;
+    return *end == '\0' && std::isfinite(value);
 }
 
 } // namespace
@@ -109,14 +109,18 @@ std::string setLookOption(const LookOption& option, const std::string& value, Lo
         const int index = nameIndex(option.names, value);
         if (index < 0) return invalid;
         look.*option.whole = index;
-    } else if (!readNumber(value, option.low, option.high, number)) {
+    } else if (!readNumber(value, number) || number > option.high) {
         return invalid;
     } else if (option.whole) {
         // The keys step whole numbers: digits only.
-        if (value.find_first_not_of("0123456789") != value.npos) return invalid;
+        if (value.find_first_not_of("0123456789") != value.npos || number < option.low)
+            return invalid;
         look.*option.whole = static_cast<int>(number);
     } else {
-        look.*option.real = static_cast<float>(number);
+        // Compared as the float the setting keeps, so that the bound as written, -13.9, is in.
+        const float setting = static_cast<float>(number);
+        if (setting < static_cast<float>(option.low)) return invalid;
+        look.*option.real = setting;
     }
     return "";
 }
