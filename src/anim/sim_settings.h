@@ -41,6 +41,12 @@ class SimSettings {
     float lightRotateSpeed;
 };
 
+// The values the keys reach for the whole-number settings.
+constexpr int fovDegreesMin = 1, fovDegreesMax = 179;
+constexpr int letterboxMax = 6; // from 0
+constexpr int tesselationMin = 1, tesselationMax = 20;
+constexpr int imageCount = 5; // imageIndex from 0
+
 // The range the keys keep the speed-like settings and objectSize in: above zero, where a
 // factor could no longer bring the value back, and finite, where the oscillators would turn
 // to NaN.

@@ -11,8 +11,6 @@
 namespace {
 
 const double cameraZStep = 0.05;
-const int imageCount = 5;
-const int letterboxMax = 6;
 const int hashCounterMax = 15;
 
 // Flips an integer flag and returns the new value.
@@ -34,8 +32,8 @@ void stepCameraZ(const KeyTargets& t, double delta) {
 void stepFieldOfView(const KeyTargets& t, int delta) {
     SimSettings& s = t.settings;
     s.fovDegrees += delta;
-    if (s.fovDegrees > 179) s.fovDegrees = 179;
-    if (s.fovDegrees < 1) s.fovDegrees = 1;
+    if (s.fovDegrees > fovDegreesMax) s.fovDegrees = fovDegreesMax;
+    if (s.fovDegrees < fovDegreesMin) s.fovDegrees = fovDegreesMin;
     t.text.showValue("FOV: %3.0f Degrees\n", s.fovDegrees);
 }
 
@@ -74,7 +72,7 @@ void cycleLetterbox(const KeyTargets& t) {
 
 void stepTesselation(const KeyTargets& t, int delta) {
     int next = t.settings.tesselation + delta;
-    if (next >= 1 && next <= 20) t.settings.tesselation = next;
+    if (next >= tesselationMin && next <= tesselationMax) t.settings.tesselation = next;
     t.text.showNumber("Tesselation: %d\n", 2 * t.settings.tesselation);
     buildGearList(t.gear, t.settings.tesselation);
 }

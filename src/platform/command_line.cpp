@@ -1,6 +1,8 @@
 // The command line: its options, read before anything touches the display.
 #include "platform/command_line.h"
 
+#include "platform/look_options.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -79,8 +81,6 @@ constexpr OptionEntry optionTable[] = {
      "show the version and exit"},
 };
 
-constexpr int helpColumn = 22;
-
 std::string usageText() {
     std::string text = "Usage: tyvok [OPTION]...\n"
                        "Turning gears in front of a star field: full screen, in a window, or in\n"
@@ -93,12 +93,9 @@ std::string usageText() {
         std::string label = std::string("  ") + entry.name;
         if (entry.alias) label += std::string(", ") + entry.alias;
         if (entry.valueName) label += std::string(" ") + entry.valueName;
-        label.resize(helpColumn, ' ');
-        text += "\n" + label;
-        for (const char* c = entry.help; *c; ++c)
-            text += *c == '\n' ? "\n" + std::string(helpColumn, ' ') : std::string(1, *c);
+        text += helpEntry(label, entry.help);
     }
-    return text;
+    return text + lookHelpGroup();
 }
 
 std::string quoted(const std::string& text) {
@@ -181,10 +178,12 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             argument.rfind("--", 0) == 0 ? argument.find('=') : argument.npos;
         const std::string name = argument.substr(0, equals);
         const OptionEntry* entry = findOption(name);
-        if (!entry) return usageError("unknown option " + quoted(name));
+        const LookOption* lookOption = entry ? nullptr : findLookOption(name);
+        if (!entry && !lookOption) return usageError("unknown option " + quoted(name));
+        const char* valueName = entry ? entry->valueName : lookValueName(*lookOption);
 
         std::string value;
-        if (!entry->valueName) {
+        if (!valueName) {
             if (equals != argument.npos)
                 return usageError("option " + quoted(name) + " takes no value");
         } else if (equals != argument.npos) {
@@ -192,7 +191,12 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         } else if (i + 1 < argc) {
             value = argv[++i];
         } else {
-            return usageError("option " + quoted(name) + " needs a value " + entry->valueName);
+            return usageError("option " + quoted(name) + " needs a value " + valueName);
+        }
+        if (lookOption) {
+            const std::string error = setLookOption(*lookOption, value, options.look);
+            if (!error.empty()) return usageError(error);
+            continue;
         }
 
         if (entry->scope == Scope::ownWindow && ownWindowOption.empty()) ownWindowOption = name;

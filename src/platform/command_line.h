@@ -1,6 +1,7 @@
 // The command line: its options, read before anything touches the display.
 #pragma once
 
+#include "app/look.h"
 #include "controls/run_flags.h"
 
 #include <string>
@@ -24,6 +25,7 @@ struct CommandLine {
     int geometryArgument = 0;
     std::string geometry;
     std::string imageFolder; // --images DIR; empty: the working directory
+    Look look; // --image NAME, --fov N and the other look options
 };
 
 enum class CommandOutcome { run, help, version, usageError };

@@ -4,6 +4,7 @@
 #include "anim/random.h"
 #include "app/frame.h"
 #include "app/globals.h"
+#include "app/look.h"
 #include "app/settings.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
@@ -192,6 +193,7 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
         std::printf("App cannot initialize.\n");
         std::exit(0);
     }
+    applyLook(options.look);
     if (options.fullScreen) {
         glutWarpPointer(pointerRestX, pointerRestY);
         glutSetCursor(GLUT_CURSOR_NONE);
@@ -201,7 +203,8 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
 }
 
 void startTyvok(int* argc, char** argv, unsigned seedBase) {
-    startGlutHost(argc, argv, seedBase, hostOptions(CommandLine{}));
+    startGlutHost(argc, argv, seedBase,
+                  hostOptions(parseCommandLine(*argc, argv, nullptr).options));
 }
 
 int runGlutHost(int* argc, char** argv, const HostOptions& options) {

@@ -9,7 +9,7 @@
 // then runs GLUT's main loop.
 void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions& options);
 
-// startGlutHost with the defaults: full screen, no frame limit.
+// startGlutHost with the options in argv (the defaults when they are not valid).
 void startTyvok(int* argc, char** argv, unsigned seedBase);
 
 // Starts, then runs GLUT's main loop for good; SIGTERM and SIGINT release the program's

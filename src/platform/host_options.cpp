@@ -14,5 +14,6 @@ HostOptions hostOptions(const CommandLine& line) {
     options.windowId = line.windowId;
     options.displayName = line.displayName;
     options.imageFolder = line.imageFolder;
+    options.look = line.look;
     return options;
 }

@@ -18,6 +18,7 @@ struct HostOptions {
     unsigned long windowId = 0; // an existing X window: its id, 0 = the root window
     const char* displayName = nullptr;
     std::string imageFolder; // empty: the working directory
+    Look look;               // set after start-up
 };
 
 // The frame limit in an existing X window when --max-fps is not given.

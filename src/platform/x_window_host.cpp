@@ -3,6 +3,7 @@
 
 #include "app/frame.h"
 #include "app/globals.h"
+#include "app/look.h"
 #include "app/shutdown.h"
 #include "app/startup.h"
 #include "platform/frame_pacer.h"
@@ -168,6 +169,7 @@ int runXWindowHost(const HostOptions& options, unsigned seedBase) {
     catchStopSignals();
     if (!initScene(false, options.imageFolder))
         fail("tyvok: cannot initialise the scene in X window 0x%lx\n", target.window);
+    applyLook(options.look);
     resize(target, attributes.width, attributes.height);
 
     FramePacer pacer(options.maxFps);

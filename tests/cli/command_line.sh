@@ -29,6 +29,25 @@ run "$TYVOK" --foo
 [ "$status:$out:$err" = "2::tyvok: unknown option '--foo' (see 'tyvok --help')" ] ||
     fail "--foo: status $status, stdout '$out', stderr '$err'"
 
+# Every option XScreenSaver's panel can write (each arg-set and arg-unset, each slider at its low,
+# default and high value: 28 in all) is accepted after the panel's --root: the program stops at
+# the display.
+awk -v RS='<' 'function attribute(name) {
+        if (!match($0, "[[:space:]]" name "=\"[^\"]*\"")) return ""
+        return substr($0, RSTART + length(name) + 3, RLENGTH - length(name) - 4)
+    }
+    attribute("arg-set") != "" { print attribute("arg-set") }
+    attribute("arg-unset") != "" { print attribute("arg-unset") }
+    attribute("arg") ~ /%/ { for (i = 1; i <= 3; ++i) { arg = attribute("arg")
+        sub(/%/, attribute(i == 1 ? "low" : i == 2 ? "default" : "high"), arg); print arg } }
+' "$support/../../packaging/tyvok.xml" >"$work/panel"
+[ "$(wc -l <"$work/panel")" -eq 28 ] || fail "the panel's options were not all read: $(cat "$work/panel")"
+while read -r -a arguments; do
+    run "$TYVOK" --root "${arguments[@]}"
+    [ "$status:$err" = "1:tyvok: cannot open display ''" ] ||
+        fail "panel option ${arguments[*]}: status $status, stderr '$err'"
+done <"$work/panel"
+
 # Accepted options go on to open the display: -display reaches it, and with no display the
 # program fails there, not with a usage error.
 run "$TYVOK" --window --max-fps 30 -geometry 200x100+0+0 -sync --images /none -display :97

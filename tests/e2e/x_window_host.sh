@@ -52,6 +52,19 @@ closeWindow
 waitExit
 [ "$status" -eq 0 ] || fail "exit status $status after the window was destroyed, not 0"
 grep -q destroyed "$work/window" || fail "the test window was not destroyed"
+defaultLit=${lit:-0}
+
+# 1b. The look from the command line: the gears as points with no stars light a small part of
+#     what the default look lit in the same window size, past the fade-in.
+openWindow 640 480
+startTyvok --window-id "$testWindow" --polygon-mode points --no-stars
+if within=90 waitFor "4 s on the X-window host's clock" eval '[ "$(programMs 4)" -ge 4000 ]'; then
+    look
+    echo "points, no stars: $lit pixels lit, $defaultLit with the default look"
+    [ "$lit" -gt 0 ] && [ $((lit * 5)) -lt "$defaultLit" ] || fail "points, no stars: $lit lit"
+fi
+stopTyvok
+closeWindow
 
 # 2. A window of a visual without a double-buffered configuration with depth: the picture moves in a child window that fills it; SIGINT ends the program.
 openWindow 320 240 single

@@ -27,15 +27,17 @@ static void failOnExitDuringTest() {
     std::_Exit(1);
 }
 
-void startTestProgram(bool syntheticClockOnly, const char* imageFolder) {
+void startTestProgram(bool syntheticClockOnly, const char* imageFolder,
+                      const std::vector<const char*>& options) {
     std::atexit(failOnExitDuringTest);
     std::string display;
     if (std::ifstream(TYVOK_DISPLAY_FILE) >> display) setenv("DISPLAY", display.c_str(), 1);
     if (chdir(imageFolder ? imageFolder : TYVOK_DATA_DIR) != 0) std::perror("chdir");
-    static char name[] = "tyvok_window_tests";
-    static char* argv[] = {name, nullptr};
-    static int argc = 1;
-    startTyvok(&argc, argv, 0);
+    static std::vector<const char*> argv = {"tyvok_window_tests"};
+    argv.insert(argv.end(), options.begin(), options.end());
+    static int argc = static_cast<int>(argv.size());
+    argv.push_back(nullptr);
+    startTyvok(&argc, const_cast<char**>(argv.data()), 0);
     if (syntheticClockOnly) glutDisplayFunc([] {});
     if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; }, waitDeadlineSeconds))
         ADD_FAILURE() << "the window did not fill the screen within " << waitDeadlineSeconds

@@ -13,7 +13,9 @@ constexpr int waitDeadlineSeconds = TYVOK_WAIT_SECONDS;
 // waits until the window fills the screen. Call once per test process; an exit in the middle
 // of a test fails it, and so does a window that never fills the screen. With
 // `syntheticClockOnly` the display callback draws nothing: frames come only from renderFrameAt.
-void startTestProgram(bool syntheticClockOnly = false, const char* imageFolder = nullptr);
+// `options` follow the program's name on its command line.
+void startTestProgram(bool syntheticClockOnly = false, const char* imageFolder = nullptr,
+                      const std::vector<const char*>& options = {});
 
 // Runs GLUT's own loop, as glutMainLoop does (GLUT's events and the frames due, then the idle
 // callback), until `done` holds or the deadline has passed; says whether `done` held. Callers

@@ -67,6 +67,18 @@ TEST(CommandLine, OptionsSetTheirFields) {
     }
 }
 
+TEST(CommandLine, LookOptionsTakeTheEdgesOfTheirRanges) {
+    const Look look = parse({"--camera-z", "-13.9", "--main-speed", "1.17549435e-38", "--fov=179",
+                             "--tessellation", "1", "--image", "portrait", "--no-stars"})
+                          .options.look;
+    EXPECT_EQ(look.cameraZ, -13.9f);
+    EXPECT_EQ(look.mainSpeed, 1.17549435e-38f);
+    EXPECT_EQ(look.fovDegrees, 179);
+    EXPECT_EQ(look.tesselation, 1);
+    EXPECT_EQ(look.imageIndex, 4);
+    EXPECT_TRUE(look.noStars && !look.spotlight && !look.rotateSpeed);
+}
+
 TEST(CommandLine, UsageErrorsNameTheOptionOrValue) {
     const struct {
         std::vector<const char*> arguments;
@@ -104,6 +116,24 @@ TEST(CommandLine, UsageErrorsNameTheOptionOrValue) {
          "'-geometry' cannot be combined with '--window-id'"},
         {{"-root"}, "0x", "invalid XSCREENSAVER_WINDOW '0x' for '-root'"},
         {{"--root"}, "", "invalid XSCREENSAVER_WINDOW '' for '--root'"},
+        {{"--spotlight=1"}, nullptr, "option '--spotlight' takes no value"},
+        {{"--fov"}, nullptr, "option '--fov' needs a value N"},
+        {{"--image", "Wood"}, nullptr, "invalid value 'Wood' for '--image'"},
+        {{"--texture-mode=linear"}, nullptr, "invalid value 'linear' for '--texture-mode'"},
+        {{"--polygon-mode", ""}, nullptr, "invalid value '' for '--polygon-mode'"},
+        {{"--tessellation", "0"}, nullptr, "invalid value '0' for '--tessellation'"},
+        {{"--tessellation", "21"}, nullptr, "invalid value '21' for '--tessellation'"},
+        {{"--fov", "180"}, nullptr, "invalid value '180' for '--fov'"},
+        {{"--fov", "2.0"}, nullptr, "invalid value '2.0' for '--fov'"},
+        {{"--letterbox", "-1"}, nullptr, "invalid value '-1' for '--letterbox'"},
+        {{"--letterbox", "7"}, nullptr, "invalid value '7' for '--letterbox'"},
+        {{"--camera-z", "-13.91"}, nullptr, "invalid value '-13.91' for '--camera-z'"},
+        {{"--camera-z", "nan"}, nullptr, "invalid value 'nan' for '--camera-z'"},
+        {{"--main-speed", "0"}, nullptr, "invalid value '0' for '--main-speed'"},
+        {{"--main-speed", "1e-39"}, nullptr, "invalid value '1e-39' for '--main-speed'"},
+        {{"--rotate-speed", "1e39"}, nullptr, "invalid value '1e39' for '--rotate-speed'"},
+        {{"--movement-speed", "inf"}, nullptr, "invalid value 'inf' for '--movement-speed'"},
+        {{"--movement-speed", " 2"}, nullptr, "invalid value ' 2' for '--movement-speed'"},
     }; // clang-format on
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse(c.arguments, c.env);

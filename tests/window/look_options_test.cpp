@@ -1,0 +1,85 @@
+// Each look option against the keys it stands for: the same settings and OpenGL state a frame
+// after start, no key message, and a first frame cleared of whatever the buffer held.
+#include "gl_record.h"
+#include "test_window.h"
+
+#include "app/globals.h"
+#include "platform/callbacks.h"
+
+#include <GL/freeglut.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct LookCase {
+    std::vector<const char*> options;
+    const char* keys;
+    int pageUps;
+};
+
+// The settings the keys reach, the gear's teeth and the OpenGL state a frame leaves behind.
+std::vector<double> lookState() {
+    const SimSettings& s = settings;
+    // clang-format off
+    std::vector<double> state = {double(s.fovDegrees), double(s.letterbox), double(s.tesselation),
+        double(s.universeOn), double(s.clearEachFrame), double(s.spotlightOn), double(s.texturesOn),
+        double(s.polyMode), double(s.cameraMode), double(s.texGenMode), double(s.imageIndex),
+        double(s.clockOn), s.rotateSpeed, s.movementSpeed, s.cameraZ, s.mainSpeed,
+        double(gear.teeth), double(app.flags.letterboxStep), double(glIsEnabled(GL_LIGHT0))};
+    // clang-format on
+    GLint ints[4];
+    glGetIntegerv(GL_POLYGON_MODE, ints), state.insert(state.end(), ints, ints + 2);
+    glGetIntegerv(GL_VIEWPORT, ints), state.insert(state.end(), ints, ints + 4);
+    glGetTexGeniv(GL_S, GL_TEXTURE_GEN_MODE, ints), state.push_back(ints[0]);
+    GLfloat projection[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    state.insert(state.end(), projection, projection + 16);
+    return state;
+}
+
+void PrintTo(const LookCase& c, std::ostream* out) {
+    for (const char* option : c.options)
+        *out << option << ' ';
+}
+
+class LookOption : public testing::TestWithParam<LookCase> {};
+
+} // namespace
+
+TEST_P(LookOption, SetsWhatItsKeysSetWithoutAMessage) {
+    const LookCase& c = GetParam();
+    startTestProgram(true, nullptr, c.options);
+    // The buffers hold something else before the first frame.
+    glClearColor(1, 0, 1, 1), glClear(GL_COLOR_BUFFER_BIT), glClearColor(0, 0, 0, 1);
+    const TextLine hint = messageLine("Press ? key for Help Screen");
+    for (const TextLine& line : textDrawnAt(1000))
+        if (line.x == hint.x && line.y == hint.y) {
+            EXPECT_EQ(line, hint) << "a message in the first frame";
+        }
+    const Picture first = readPicture();
+    for (size_t i = 0; i < first.rgb.size(); i += 3)
+        ASSERT_FALSE(first.rgb[i] == 255 && first.rgb[i + 1] == 0 && first.rgb[i + 2] == 255)
+            << "the first frame left the buffer's old pixels";
+    const std::vector<double> byOption = lookState();
+
+    handleKey('r', 0, 0);
+    pressKeys(c.keys);
+    for (int i = 0; i < c.pageUps; ++i)
+        handleSpecialKey(GLUT_KEY_PAGE_UP, 0, 0);
+    renderFrameAt(1000);
+    EXPECT_EQ(byOption, lookState());
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, LookOption, testing::Values(
+    LookCase{{"--image", "portrait"}, "iiii", 0}, LookCase{{"--texture-mode=sphere"}, "oo", 0},
+    LookCase{{"--texture-mode", "eye"}, "o", 0}, LookCase{{"--no-textures"}, "t", 0},
+    LookCase{{"--polygon-mode", "lines"}, "w", 0}, LookCase{{"--polygon-mode", "points"}, "ww", 0},
+    LookCase{{"--spotlight"}, "s", 0}, LookCase{{"--no-stars"}, "u", 0},
+    LookCase{{"--hyperspace"}, " ", 0}, LookCase{{"--tessellation", "7"}, ">>", 0},
+    LookCase{{"--fov", "98"}, "..", 0}, LookCase{{"--letterbox", "3"}, "lll", 0},
+    LookCase{{"--camera-z", "1.45"}, "{", 0}, LookCase{{"--main-speed", "1.111111"}, "", 1},
+    LookCase{{"--rotate-speed", "1.8"}, "-", 0}, LookCase{{"--movement-speed=1.111111"}, "+", 0},
+    LookCase{{"--fps"}, "c", 0}),
+    [](const testing::TestParamInfo<LookCase>& row) { return std::to_string(row.index); });
+// clang-format on
