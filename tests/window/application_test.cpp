@@ -5,8 +5,7 @@
 
 #include "app/frame.h"
 #include "app/globals.h"
-#include "platform/callbacks.h"
-#include "platform/glut_host.h"
+#include "platform/glut_callbacks.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -70,7 +69,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
         app.prevSec = static_cast<double>(glutMs) * 0.001;
         app.nextFpsSecond = std::floor(app.prevSec) + 1;
         const std::int64_t shownMs = glutMs;
-        textOverlay.showMessage("Textures On");
+        textOverlay.showMessage("Textures On", static_cast<double>(glutMs) * 0.001);
         recordText();
         double quitSecond = 0;
         float fade = 1;
@@ -78,7 +77,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
             glutMs += step;
             if (frame == escapeFrame) handleKey(27, 0, 0), quitSecond = std::floor(app.nowSec);
             readClock();
-            drawFrame(glutFrameHost);
+            ASSERT_EQ(drawFrame(glutFrameHost), FrameEnd::drawn);
             ASSERT_EQ(app.nowMs, glutMs);
             ASSERT_NEAR(app.frameDelta, step * 0.001, 1e-6) << "frame " << frame;
             ASSERT_EQ(textOverlay.messageExpiry == 0, glutMs >= shownMs + 3000)

@@ -4,7 +4,7 @@
 
 #include "anim/random.h"
 #include "app/globals.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 
 #include <GL/freeglut.h>
 #include <cmath>

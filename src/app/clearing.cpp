@@ -1,0 +1,17 @@
+// When colour and depth are cleared: each frame unless in hyperspace, once after a key that asks
+// for it, and at once when the help screen closes unless in hyperspace.
+#include "app/clearing.h"
+
+#include "app/globals.h"
+
+#include <GL/gl.h>
+
+void clearForFrame() {
+    if (settings.clearEachFrame || app.flags.clearPending)
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    app.flags.clearPending = 0;
+}
+
+void clearForClosedHelp() {
+    if (settings.clearEachFrame) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}

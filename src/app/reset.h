@@ -1,0 +1,8 @@
+// The reset that start-up and the r key share: the random sequence, every setting, the fade, the
+// pause, the camera pose, the gear and the oscillators start afresh.
+#pragma once
+
+// Seeds the random sequence with `seed`, restores every setting, the fade, the pause and the
+// camera pose, rebuilds the gear and randomises the oscillators. Start-up seeds with its seed
+// base added, the r key with the clock alone.
+void resetProgram(unsigned seed);
