@@ -1,5 +1,4 @@
-// When colour and depth are cleared: each frame unless in hyperspace, once after a key that asks
-// for it, and at once when the help screen closes unless in hyperspace.
+// When colour and depth are cleared: by each frame, once after a key, at once when the help closes.
 #pragma once
 
 // The frame's clear, after its view transform; a clear a key asked for is used up.

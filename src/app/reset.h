@@ -1,5 +1,4 @@
-// The reset that start-up and the r key share: the random sequence, every setting, the fade, the
-// pause, the camera pose, the gear and the oscillators start afresh.
+// The reset that start-up and the r key share: seed, settings, fade, pause, camera, oscillators.
 #pragma once
 
 // Seeds the random sequence with `seed`, restores every setting, the fade, the pause and the
