@@ -10,7 +10,7 @@
 #include "anim/random.h"
 #include "app/frame.h"
 #include "app/globals.h"
-#include "app/settings.h"
+#include "app/reset.h"
 #include "full_screen_wait.h"
 #include "picture_compare.h"
 #include "picture_limit.h"
@@ -45,7 +45,7 @@ void finishFrame() {
 // Back to the saved moment with default settings: the same frames follow whatever ran before.
 void restoreMoment() {
     app.nowMs = startMs;
-    resetSettings();
+    resetProgram(startMs);
     app = savedApp;
     oscBank = savedOscillators;
     seedRandom(startMs);

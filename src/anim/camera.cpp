@@ -13,7 +13,6 @@ const float pathWaypoints[2][5] = {
     {0, 0, 3, 0, 0},
 };
 
-const double mouseLookDegreesPerPixel = 0.1;
 const float pathSpeedPerMovementSpeed = 0.1f;
 constexpr int waypointCount = static_cast<int>(std::size(pathWaypoints));
 
@@ -57,13 +56,9 @@ void advanceCameraPath(CameraPath& path, CameraPose& pose, float movementSpeed, 
 }
 
 void applyViewTransform(CameraPath& path, CameraPose& pose, const SimSettings& settings, int paused,
-                        float frameDelta, PointerOffset pointer) {
-    if (settings.cameraMode == cameraAutomatic) {
-        if (!paused) advanceCameraPath(path, pose, settings.movementSpeed, paused, frameDelta);
-    } else if (settings.cameraMode == cameraManual) {
-        pose.camPitch += pointer.dy * mouseLookDegreesPerPixel;
-        pose.camYaw += pointer.dx * mouseLookDegreesPerPixel;
-    }
+                        float frameDelta) {
+    if (settings.cameraMode == cameraAutomatic && !paused)
+        advanceCameraPath(path, pose, settings.movementSpeed, paused, frameDelta);
     glRotatef(wholeTurnsDropped(pose.camPitch), 1, 0, 0);
     glRotatef(wholeTurnsDropped(pose.camYaw), 0, 1, 0);
     glTranslatef(static_cast<float>(-pose.camX), static_cast<float>(-pose.camY),

@@ -1,7 +1,7 @@
 // The automatic camera path with cosine easing, and the view transform of every frame.
 #pragma once
 
-#include "anim/sim_settings.h"
+#include "anim/setting_values.h"
 
 // Where the camera stands and where it looks, in degrees.
 struct CameraPose {
@@ -23,12 +23,7 @@ double cosInterp(float a, float b, float t);
 void advanceCameraPath(CameraPath& path, CameraPose& pose, float movementSpeed, int paused,
                        float frameDelta);
 
-// The pointer's offset from its rest point, in pixels, that mouse look turns by.
-struct PointerOffset {
-    int dx, dy;
-};
-
-// Mouse look in manual mode, or the path step in automatic mode, then the camera's
-// rotation and translation onto the modelview matrix.
+// The path step in automatic mode unless paused, then the camera's rotation and translation
+// onto the modelview matrix. In manual mode the pointer has turned the camera just before.
 void applyViewTransform(CameraPath& path, CameraPose& pose, const SimSettings& settings, int paused,
-                        float frameDelta, PointerOffset pointer);
+                        float frameDelta);

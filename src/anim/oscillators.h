@@ -1,7 +1,7 @@
 // The bank of drifting sine oscillators that drives every moving quantity but the camera.
 #pragma once
 
-#include "anim/sim_settings.h"
+#include "anim/setting_values.h"
 
 constexpr int OSC_SLOTS = 99;
 

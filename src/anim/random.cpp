@@ -23,10 +23,10 @@ double randUnit(double x) {
     return nextRandom() / 32768.0 * x;
 }
 
-void seedRandomFromClock(std::int64_t nowMs) {
-    seedRandom(static_cast<std::uint32_t>(nowMs));
+unsigned clockSeed(std::int64_t nowMs) {
+    return static_cast<std::uint32_t>(nowMs);
 }
 
-void seedRandomAtStart(unsigned seedBase, std::int64_t nowMs) {
-    seedRandom(seedBase + static_cast<std::uint32_t>(nowMs));
+unsigned startSeed(unsigned seedBase, std::int64_t nowMs) {
+    return seedBase + static_cast<std::uint32_t>(nowMs);
 }

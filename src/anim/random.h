@@ -9,9 +9,9 @@ void seedRandom(unsigned seed);
 // Uniform on [0, x): one value of the sequence divided by 32768, times x.
 double randUnit(double x);
 
-// Seeds from the low 32 bits of the clock, as each frame's occasional reseed and the reset do.
-void seedRandomFromClock(std::int64_t nowMs);
+// The seed of each frame's occasional reseed and of the r key: the low 32 bits of the clock.
+unsigned clockSeed(std::int64_t nowMs);
 
-// Seeds at start-up, when the clock reads the same in every run: `seedBase` (a reading of
+// The seed at start-up, when the clock reads the same in every run: `seedBase` (a reading of
 // another clock, or 0 for a run that depends on the millisecond clock alone) keeps runs apart.
-void seedRandomAtStart(unsigned seedBase, std::int64_t nowMs);
+unsigned startSeed(unsigned seedBase, std::int64_t nowMs);

@@ -1,11 +1,11 @@
-// The body of every frame: clock, oscillators, fades, and every drawing step in order.
+// One frame: the program's state updated for the clock, then every drawing step in order.
 #include "app/frame.h"
 
 #include "anim/camera.h"
 #include "anim/oscillators.h"
 #include "anim/random.h"
+#include "app/clearing.h"
 #include "app/globals.h"
-#include "app/shutdown.h"
 #include "controls/help_screen.h"
 #include "controls/pointer.h"
 #include "overlay/shimmer_title.h"
@@ -15,7 +15,6 @@
 
 #include <GL/gl.h>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -59,6 +58,38 @@ void drawTitle() {
                      static_cast<short>(static_cast<int>(app.windowHeight * 0.2)), 60.0f, alpha);
 }
 
+// The update that comes before any drawing: the occasional reseed, the clock, the oscillators,
+// the frame-rate count and the fade-in.
+void updateForClock() {
+    if (randUnit(1.0) < reseedChance) seedRandom(clockSeed(app.nowMs));
+    const double previousSec = app.prevSec;
+    advanceClock();
+    updateOscillators(oscBank, oscSlotsInUse, app.frameDelta, settings, app.flags.paused);
+    countFrameRate(app);
+    // The fade-in follows the clock, in single precision, until 3 s; the first frame at or
+    // after 3 s brings full level even when a stall skipped the last steps.
+    if (app.nowSec < fadeInSeconds)
+        app.fadeLevel = static_cast<float>(app.nowSec) / fadeInSeconds;
+    else if (previousSec < fadeInSeconds && !app.flags.quitting)
+        app.fadeLevel = 1.0f;
+}
+
+// The scene pass: the light when lighting is on, the camera step, then the gear cluster.
+void drawScene(const FrameHost& host) {
+    if (settings.spotlightOn)
+        setupSpotlight(0, 0.5f, 0.75f, 0.99f, 0.99f, app.fadeLevel, settings.cameraZ);
+    // The camera steps here as well as in the view transform, after the stars have been drawn
+    // from the old pose: the automatic path moves twice a frame, and the manual camera puts
+    // the pointer back and walks only now, between the stars and the gears.
+    if (settings.cameraMode == cameraManual)
+        recentrePointerAndWalk(app.input, app.pose, app.frameDelta, host.warpPointer);
+    else
+        advanceCameraPath(app.path, app.pose, settings.movementSpeed, app.flags.paused,
+                          app.frameDelta);
+    drawGearCluster(settings, oscBank, gear, pictureTexture(textureTable, settings.imageIndex),
+                    app.fadeLevel);
+}
+
 } // namespace
 
 void advanceProgramClock(std::uint32_t reading) {
@@ -85,55 +116,27 @@ void countFrameRate(AppState& state) {
     state.framesThisSecond = 0;
 }
 
-void drawScene(const FrameHost& host) {
-    if (settings.spotlightOn)
-        setupSpotlight(0, 0.5f, 0.75f, 0.99f, 0.99f, app.fadeLevel, settings.cameraZ);
-    // The camera steps here as well as in the view transform, after the stars have been drawn
-    // from the old pose: the automatic path moves twice a frame, and the manual camera puts
-    // the pointer back and walks only now, between the stars and the gears.
-    if (settings.cameraMode == cameraManual)
-        recentrePointerAndWalk(app.input, app.pose, app.frameDelta, host.warpPointer);
-    else
-        advanceCameraPath(app.path, app.pose, settings.movementSpeed, app.flags.paused,
-                          app.frameDelta);
-    drawGearCluster(settings, oscBank, gear, pictureTexture(textureTable, settings.imageIndex),
-                    app.fadeLevel);
-}
-
-void drawFrame(const FrameHost& host) {
-    if (randUnit(1.0) < reseedChance) seedRandomFromClock(app.nowMs);
-    const double previousSec = app.prevSec;
-    advanceClock();
-    updateOscillators(oscBank, oscSlotsInUse, app.frameDelta, settings, app.flags.paused);
-
-    countFrameRate(app);
-    // The fade-in follows the clock, in single precision, until 3 s; the first frame at or
-    // after 3 s brings full level even when a stall skipped the last steps.
-    if (app.nowSec < fadeInSeconds)
-        app.fadeLevel = static_cast<float>(app.nowSec) / fadeInSeconds;
-    else if (previousSec < fadeInSeconds && !app.flags.quitting)
-        app.fadeLevel = 1.0f;
+FrameEnd drawFrame(const FrameHost& host) {
+    updateForClock();
 
     setupProjection(settings, app.windowWidth, app.windowHeight);
-    applyViewTransform(app.path, app.pose, settings, app.flags.paused, app.frameDelta,
-                       {app.input.mouseDX, app.input.mouseDY});
-    if (settings.clearEachFrame || app.flags.clearPending)
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    app.flags.clearPending = 0;
+    if (settings.cameraMode == cameraManual) lookWithPointer(app.input, app.pose);
+    applyViewTransform(app.path, app.pose, settings, app.flags.paused, app.frameDelta);
+    clearForFrame();
     if (settings.universeOn) drawUniverse();
     drawScene(host);
 
-    if (textOverlay.messageExpiry != 0) textOverlay.redrawMessage();
+    if (textOverlay.messageExpiry != 0) textOverlay.redrawMessage(app.nowSec);
     if (settings.clockOn) textOverlay.drawFrameRate(app.framesPerSecond, app.windowWidth);
     if (app.flags.helpVisible) drawHelpScreen(textOverlay, app.windowHeight);
 
+    // The quit fade follows the scene it dims from the next frame on; once complete the program
+    // ends here, before the title.
     if (app.flags.quitting) {
         app.fadeLevel = quitFadeLevel(app.nowSec, app.flags.quitTime);
-        if (app.fadeLevel < quitFadeEnd) {
-            releaseResources();
-            std::exit(0);
-        }
+        if (app.fadeLevel < quitFadeEnd) return FrameEnd::quit;
     }
     if (app.nowSec < titleSeconds) drawTitle();
-    textOverlay.checkGlError(app.windowWidth);
+    textOverlay.checkGlError(app.windowWidth, app.nowSec);
+    return FrameEnd::drawn;
 }

@@ -1,4 +1,4 @@
-// The body of every frame: clock, oscillators, fades, and every drawing step in order.
+// One frame: the program's state updated for the clock, then every drawing step in order.
 #pragma once
 
 #include "app/app_state.h"
@@ -11,9 +11,12 @@ struct FrameHost {
     WarpPointer warpPointer; // the manual camera's recentring
 };
 
-// Draws one frame at the time in app.nowMs; does not swap. Ends the process when the quit
-// fade-out is complete.
-void drawFrame(const FrameHost& host);
+// How a frame ends: drawn, to be swapped; or the quit fade-out complete, where the program ends
+// at once, without a swap (the host releases the resources and exits with status 0).
+enum class FrameEnd { drawn, quit };
+
+// Updates the program for the time in app.nowMs and draws one frame; does not swap.
+[[nodiscard]] FrameEnd drawFrame(const FrameHost& host);
 
 // Advances app.nowMs by the time since the last reading of the host's millisecond clock (taken
 // from app.lastElapsedMs), in unsigned 32-bit arithmetic, so that it keeps counting forward
@@ -26,6 +29,3 @@ void reshapeView(int width, int height);
 // Counts this frame and, once state.nowSec reaches state.nextFpsSecond, closes the count into
 // framesPerSecond, the frame-rate readout's number.
 void countFrameRate(AppState& state);
-
-// The scene pass: the light when lighting is on, the camera step, then the gear cluster.
-void drawScene(const FrameHost& host);

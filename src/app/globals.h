@@ -2,7 +2,7 @@
 #pragma once
 
 #include "anim/oscillators.h"
-#include "anim/sim_settings.h"
+#include "anim/setting_values.h"
 #include "app/app_state.h"
 #include "overlay/text_overlay.h"
 #include "scene/gear_mesh.h"

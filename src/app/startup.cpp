@@ -1,11 +1,10 @@
-// Start-up shared by both hosts: the clock, the seeds and the scene's first state.
+// Start-up shared by both hosts: the clock, the seed and the scene's first state.
 #include "app/startup.h"
 
-#include "anim/oscillators.h"
 #include "anim/random.h"
 #include "app/globals.h"
 #include "app/image_problems.h"
-#include "app/settings.h"
+#include "app/reset.h"
 #include "controls/pointer.h"
 #include "scene/projection.h"
 
@@ -14,7 +13,7 @@
 
 namespace {
 
-// Offsets the start-up seeds, which would otherwise be the same in every run.
+// Offsets the start-up seed, which would otherwise be the same in every run.
 unsigned startSeedBase = 0;
 
 void setFixedState() {
@@ -49,25 +48,19 @@ void startClock(unsigned seedBase) {
     // an unrelated clock), so start-up runs at time 0; the seed base keeps runs apart.
     app.nowMs = 0;
     app.lastElapsedMs = 0;
-    textOverlay.clockMs = &app.nowMs;
     startSeedBase = seedBase;
-    seedRandomAtStart(startSeedBase, app.nowMs);
 }
 
 bool initScene(bool helpHint, const std::string& imageFolder) {
-    seedRandomAtStart(startSeedBase, app.nowMs);
-    resetSettings();
+    // The oscillators draw their random values in the reset, before the star field draws its own.
+    resetProgram(startSeed(startSeedBase, app.nowMs));
     glClearColor(0, 0, 0, 1);
     setupProjection(settings, app.windowWidth, app.windowHeight);
     setFixedState();
-    initOscillators(oscBank, oscSlotsInUse);
     starField.buildStars(2000, 8.0f, 4.0f, starCubeShell);
     reportImageProblems(loadTextures(textureTable, imageFolder), imageFolder);
     textOverlay.fontTexture = textureTable.names[fontSlot];
-    if (helpHint) textOverlay.showMessage("Press ? key for Help Screen");
-    // The pointer starts at the rest point. The window is not shown yet when the host warps it
-    // there, so the window system reports no motion for that warp; the manual camera takes it as
-    // the report it would have been.
-    recordPointer(app.input, pointerRestX, pointerRestY);
+    if (helpHint) textOverlay.showMessage("Press ? key for Help Screen", app.nowSec);
+    reportPointerAtRest(app.input);
     return true;
 }

@@ -1,4 +1,4 @@
-// Start-up shared by both hosts: the clock, the seeds and the scene's first state.
+// Start-up shared by both hosts: the clock, the seed and the scene's first state.
 #pragma once
 
 #include <string>
@@ -7,8 +7,8 @@
 // that gives each run its own oscillator phases and stars.
 unsigned steadyClockSeed();
 
-// Sets the program's clock to 0, to follow the host's clock from its next reading, and offsets
-// every random seed by `seedBase`. Called before the window opens.
+// Sets the program's clock to 0, to follow the host's clock from its next reading, and keeps
+// `seedBase` for the start-up seed. Called before the window opens.
 void startClock(unsigned seedBase);
 
 // One-time OpenGL and scene set-up once the window exists and its context is current; the images

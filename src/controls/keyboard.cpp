@@ -1,9 +1,8 @@
 // The keyboard commands: settings, toggles, cycles, help and Escape.
 #include "controls/keyboard.h"
 
-#include "controls/setting_steps.h"
+#include "controls/key_steps.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
@@ -18,15 +17,15 @@ int toggle(int& flag) {
     return flag = flag ? 0 : 1;
 }
 
-void toggleMessage(TextOverlay& text, int& flag, const char* whenOn, const char* whenOff) {
-    text.showMessage(toggle(flag) ? whenOn : whenOff);
+void toggleMessage(const KeyTargets& t, int& flag, const char* whenOn, const char* whenOff) {
+    t.text.showMessage(toggle(flag) ? whenOn : whenOff, t.nowSec);
 }
 
 void stepCameraZ(const KeyTargets& t, double delta) {
     t.settings.cameraZ =
         static_cast<float>(std::clamp(t.settings.cameraZ + delta, static_cast<double>(cameraZMin),
                                       static_cast<double>(cameraZMax)));
-    t.text.showValue("CameraZ: %4.2f\n", t.settings.cameraZ);
+    t.text.showValue("CameraZ: %4.2f\n", t.settings.cameraZ, t.nowSec);
 }
 
 void stepFieldOfView(const KeyTargets& t, int delta) {
@@ -34,7 +33,7 @@ void stepFieldOfView(const KeyTargets& t, int delta) {
     s.fovDegrees += delta;
     if (s.fovDegrees > fovDegreesMax) s.fovDegrees = fovDegreesMax;
     if (s.fovDegrees < fovDegreesMin) s.fovDegrees = fovDegreesMin;
-    t.text.showValue("FOV: %3.0f Degrees\n", s.fovDegrees);
+    t.text.showValue("FOV: %3.0f Degrees\n", s.fovDegrees, t.nowSec);
 }
 
 void quit(const KeyTargets& t) {
@@ -44,9 +43,8 @@ void quit(const KeyTargets& t) {
     t.flags.helpVisible = 0;
 }
 
-void toggleHelp(const KeyTargets& t) {
-    if (!toggle(t.flags.helpVisible) && t.settings.clearEachFrame)
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+KeyAction toggleHelp(const KeyTargets& t) {
+    return toggle(t.flags.helpVisible) ? KeyAction::none : KeyAction::helpClosed;
 }
 
 KeyAction toggleFullScreen(const KeyTargets& t) {
@@ -66,14 +64,14 @@ void cycleLetterbox(const KeyTargets& t) {
     if (std::abs(step) != letterbox) step = letterbox;
     step = step == letterboxMax ? 1 - letterboxMax : step + 1;
     letterbox = std::abs(step);
-    t.text.showNumber("Letterbox: %d", letterbox);
+    t.text.showNumber("Letterbox: %d", letterbox, t.nowSec);
     t.flags.clearPending = 1;
 }
 
 void stepTesselation(const KeyTargets& t, int delta) {
     int next = t.settings.tesselation + delta;
     if (next >= tesselationMin && next <= tesselationMax) t.settings.tesselation = next;
-    t.text.showNumber("Tesselation: %d\n", 2 * t.settings.tesselation);
+    t.text.showNumber("Tesselation: %d\n", 2 * t.settings.tesselation, t.nowSec);
     buildGearList(t.gear, t.settings.tesselation);
 }
 
@@ -89,18 +87,18 @@ void handleSceneKey(unsigned char key, const KeyTargets& t) {
             "Image 0/4: Wood", "Image 1/4: Metal", "Image 2/4: FishEye",
             "Image 3/4: TarnishedBrass", "Image 4/4: Mona Lisa"};
         s.imageIndex = s.imageIndex >= imageCount - 1 ? 0 : s.imageIndex + 1;
-        t.text.showMessage(images[s.imageIndex]);
+        t.text.showMessage(images[s.imageIndex], t.nowSec);
         break;
     }
     case 'N':
         t.flags.hashCounter = t.flags.hashCounter == hashCounterMax ? 0 : t.flags.hashCounter + 1;
-        t.text.showNumber("# : %d", t.flags.hashCounter);
+        t.text.showNumber("# : %d", t.flags.hashCounter, t.nowSec);
         break;
     case 'O': {
         static const char* const options[texGenModeCount] = {
             "Option 0/2: Sphere Map", "Option 1/2: Object Map", "Option 2/2: Eye Map"};
         s.texGenMode = s.texGenMode >= texGenEyeLinear ? texGenSphereMap : s.texGenMode + 1;
-        t.text.showMessage(options[s.texGenMode]);
+        t.text.showMessage(options[s.texGenMode], t.nowSec);
         break;
     }
     default: break;
@@ -118,42 +116,49 @@ KeyAction pressKey(unsigned char key, const KeyTargets& t) {
     case 27: quit(t); break;
     case ' ': toggle(s.clearEachFrame); break;
     case '(':
-        scaleSetting(s.lightRotateSpeed, stepDown, "Light Rotate Speed: %4.2f\n", text);
+        scaleSetting(s.lightRotateSpeed, stepDown, "Light Rotate Speed: %4.2f\n", text, t.nowSec);
         break;
-    case ')': scaleSetting(s.lightRotateSpeed, stepUp, "Light Rotate Speed: %4.2f\n", text); break;
-    case '+': scaleSetting(s.movementSpeed, stepUp, "Movement Speed: %4.2f\n", text); break;
-    case '_': scaleSetting(s.movementSpeed, stepDown, "Movement Speed: %4.2f\n", text); break;
-    case '-': scaleSetting(s.rotateSpeed, stepDown, "Rotate Speed: %4.2f\n", text); break;
-    case '=': scaleSetting(s.rotateSpeed, stepUp, "Rotate Speed: %4.2f\n", text); break;
-    case '[': scaleSetting(s.objectSize, sizeStepDown, "Object Size: %4.2f\n", text); break;
-    case ']': scaleSetting(s.objectSize, sizeStepUp, "Object Size: %4.2f\n", text); break;
+    case ')':
+        scaleSetting(s.lightRotateSpeed, stepUp, "Light Rotate Speed: %4.2f\n", text, t.nowSec);
+        break;
+    case '+':
+        scaleSetting(s.movementSpeed, stepUp, "Movement Speed: %4.2f\n", text, t.nowSec);
+        break;
+    case '_':
+        scaleSetting(s.movementSpeed, stepDown, "Movement Speed: %4.2f\n", text, t.nowSec);
+        break;
+    case '-': scaleSetting(s.rotateSpeed, stepDown, "Rotate Speed: %4.2f\n", text, t.nowSec); break;
+    case '=': scaleSetting(s.rotateSpeed, stepUp, "Rotate Speed: %4.2f\n", text, t.nowSec); break;
+    case '[':
+        scaleSetting(s.objectSize, sizeStepDown, "Object Size: %4.2f\n", text, t.nowSec);
+        break;
+    case ']': scaleSetting(s.objectSize, sizeStepUp, "Object Size: %4.2f\n", text, t.nowSec); break;
     case ',': stepFieldOfView(t, +1); break;
     case '.': stepFieldOfView(t, -1); break;
     case '{': stepCameraZ(t, -cameraZStep); break;
     case '}': stepCameraZ(t, +cameraZStep); break;
     case '/':
-    case '?': toggleHelp(t); break;
-    case 'C':
-        toggleMessage(text, s.clockOn, "Frame/Second Clock On", "Frame/Second Clock Off");
-        break;
+    case '?': action = toggleHelp(t); break;
+    case 'C': toggleMessage(t, s.clockOn, "Frame/Second Clock On", "Frame/Second Clock Off"); break;
     case 'F': action = toggleFullScreen(t); break;
     case 'L': cycleLetterbox(t); break;
-    case 'P': toggleMessage(text, t.flags.paused, "Pause Motion", "Continue Motion"); break;
+    case 'P': toggleMessage(t, t.flags.paused, "Pause Motion", "Continue Motion"); break;
     case 'R': action = KeyAction::reset; break;
     case 'S': toggle(s.spotlightOn); break;
-    case 'T': toggleMessage(text, s.texturesOn, "Textures On", "Textures Off"); break;
-    case 'U': toggleMessage(text, s.universeOn, "Universe On", "Universe Off"); break;
+    case 'T': toggleMessage(t, s.texturesOn, "Textures On", "Textures Off"); break;
+    case 'U': toggleMessage(t, s.universeOn, "Universe On", "Universe Off"); break;
     case 'V':
         s.cameraMode = (s.cameraMode + 1) % cameraModeCount;
         text.showMessage(s.cameraMode == cameraAutomatic
                              ? "Camera 1: Auto"
-                             : "Camera 2: Manual Mouse/Arrow Key Control");
+                             : "Camera 2: Manual Mouse/Arrow Key Control",
+                         t.nowSec);
         break;
     case 'W': {
         static const char* const modes[polygonModeCount] = {
             "PolyMode 1/3: Polygons", "PolyMode 2/3: Lines", "PolyMode 3/3: Points"};
         s.polyMode = s.polyMode == polygonPoints ? polygonFill : s.polyMode + 1;
-        text.showMessage(modes[s.polyMode]);
+        text.showMessage(modes[s.polyMode], t.nowSec);
         break;
     }
     default: break;

@@ -8,6 +8,7 @@ namespace {
 // The manual camera's heading is kept in degrees and turned into radians with this factor.
 const double headingDegreesPerRadian = 57.2958;
 const double walkUnitsPerSecond = 2.0;
+const double mouseLookDegreesPerPixel = 0.1;
 
 } // namespace
 
@@ -19,6 +20,15 @@ void recordPointer(PointerInput& input, int x, int y) {
 
 void clickPointer(PointerInput& input, bool leftButton, int x, int y) {
     if (leftButton) recordPointer(input, x, y);
+}
+
+void reportPointerAtRest(PointerInput& input) {
+    recordPointer(input, pointerRestX, pointerRestY);
+}
+
+void lookWithPointer(const PointerInput& input, CameraPose& pose) {
+    pose.camPitch += input.mouseDY * mouseLookDegreesPerPixel;
+    pose.camYaw += input.mouseDX * mouseLookDegreesPerPixel;
 }
 
 void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta) {

@@ -1,4 +1,10 @@
 // The pointer, and the manual camera that turns with it and walks by the held arrow keys.
+//
+// The loop, once a report has come in manual mode: each frame turns by the last report's offset
+// from the rest point (lookWithPointer, before the view transform), then takes the report, warps
+// the pointer back to the rest point and walks (recentrePointerAndWalk, in the scene pass). The
+// window system reports the warp back at the rest point, which sets mouseMoved again: the camera
+// walks on every frame and turns only by what the user moved between two frames.
 #pragma once
 
 #include "anim/camera.h"
@@ -21,6 +27,13 @@ constexpr int pointerRestY = 350;
 void recordPointer(PointerInput& input, int x, int y);
 void clickPointer(PointerInput& input, bool leftButton, int x, int y);
 
+// Start-up's warp to the rest point, taken as the report that the window system does not send
+// for a window not yet shown.
+void reportPointerAtRest(PointerInput& input);
+
+// Mouse look: turns by 0.1 degree per pixel of the last report's offset.
+void lookWithPointer(const PointerInput& input, CameraPose& pose);
+
 // Walks the camera in the horizontal plane along its yaw heading by the held arrow keys.
 void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDelta);
 
@@ -29,7 +42,6 @@ void moveManualCamera(const PointerInput& input, CameraPose& pose, float frameDe
 using WarpPointer = void (*)(int x, int y);
 
 // The manual camera's step of the scene pass: once a pointer report has arrived, takes it, puts
-// the pointer back at the rest point and walks. The warp's report keeps this step running on
-// every frame; mouse look (applyViewTransform) turns by the last report's offset.
+// the pointer back at the rest point and walks.
 void recentrePointerAndWalk(PointerInput& input, CameraPose& pose, float frameDelta,
                             WarpPointer warpPointer);

@@ -1,7 +1,7 @@
 // The special keys: the arrows held for the manual camera, Page Up/Down and Home/End for speeds.
 #include "controls/special_keys.h"
 
-#include "controls/setting_steps.h"
+#include "controls/key_steps.h"
 
 namespace {
 
@@ -17,18 +17,22 @@ int arrowBit(SpecialKey key) {
 
 } // namespace
 
-void pressSpecialKey(SpecialKey key, PointerInput& input, SimSettings& settings,
-                     TextOverlay& text) {
+void pressSpecialKey(SpecialKey key, PointerInput& input, SimSettings& settings, TextOverlay& text,
+                     double nowSec) {
     input.arrowKeys |= arrowBit(key);
     switch (key) {
     case SpecialKey::pageUp:
-        scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n", text);
+        scaleSetting(settings.mainSpeed, stepUp, "Main Speed: %4.2f\n", text, nowSec);
         break;
     case SpecialKey::pageDown:
-        scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n", text);
+        scaleSetting(settings.mainSpeed, stepDown, "Main Speed: %4.2f\n", text, nowSec);
         break;
-    case SpecialKey::home: scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n", text); break;
-    case SpecialKey::end: scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n", text); break;
+    case SpecialKey::home:
+        scaleSetting(settings.speed, stepUp, "Speed: %4.2f\n", text, nowSec);
+        break;
+    case SpecialKey::end:
+        scaleSetting(settings.speed, stepDown, "Speed: %4.2f\n", text, nowSec);
+        break;
     default: break;
     }
 }

@@ -12,10 +12,6 @@ namespace {
 
 const double messageSeconds = 3;
 
-double secondsOn(const std::int64_t* clockMs) {
-    return clockMs ? static_cast<double>(*clockMs) * 0.001 : 0;
-}
-
 // Copies `text` into an 80-byte buffer, cut to its first 79 characters.
 void copyText(char (&buffer)[messageCapacity], const char* text) {
     std::size_t n = 0;
@@ -85,31 +81,31 @@ void TextOverlay::drawText(const char* text, short x, short y, float size) {
 
 // Every message is drawn the moment it is shown, over whatever the last frame left, and again
 // by each frame until it expires: a key's acknowledgement appears even while frames stall.
-void TextOverlay::showFormatted(const char* text) {
+void TextOverlay::showFormatted(const char* text, double nowSec) {
     drawText(text, static_cast<short>(messageX), static_cast<short>(messageY), messageSize);
-    messageExpiry = secondsOn(clockMs) + messageSeconds;
+    messageExpiry = nowSec + messageSeconds;
 }
 
-void TextOverlay::showMessage(const char* text) {
+void TextOverlay::showMessage(const char* text, double nowSec) {
     char buffer[messageCapacity];
     copyText(buffer, text);
-    showFormatted(buffer);
+    showFormatted(buffer, nowSec);
 }
 
-void TextOverlay::showValue(const char* format, double value) {
+void TextOverlay::showValue(const char* format, double value, double nowSec) {
     char buffer[messageCapacity];
     std::snprintf(buffer, sizeof buffer, format, value);
-    showFormatted(buffer);
+    showFormatted(buffer, nowSec);
 }
 
-void TextOverlay::showNumber(const char* format, int number) {
+void TextOverlay::showNumber(const char* format, int number, double nowSec) {
     char buffer[messageCapacity];
     std::snprintf(buffer, sizeof buffer, format, number);
-    showFormatted(buffer);
+    showFormatted(buffer, nowSec);
 }
 
-void TextOverlay::redrawMessage() {
-    if (secondsOn(clockMs) < messageExpiry)
+void TextOverlay::redrawMessage(double nowSec) {
+    if (nowSec < messageExpiry)
         drawText(messageText, static_cast<short>(storedX), static_cast<short>(storedY),
                  messageSize);
     else
@@ -124,7 +120,7 @@ void TextOverlay::drawFrameRate(int fps, int windowWidth) {
              static_cast<short>(messageY), messageSize);
 }
 
-void TextOverlay::checkGlError(int windowWidth) {
+void TextOverlay::checkGlError(int windowWidth, double nowSec) {
     UnstoredText unstored(*this);
     GLenum error = glGetError();
     if (error == GL_NO_ERROR) return;
@@ -135,5 +131,5 @@ void TextOverlay::checkGlError(int windowWidth) {
     std::snprintf(line, sizeof line, "OpenGL Error: %s", description);
     drawText(line, static_cast<short>(static_cast<int>(windowWidth * 0.4)),
              static_cast<short>(messageY), messageSize);
-    messageExpiry = secondsOn(clockMs) + messageSeconds;
+    messageExpiry = nowSec + messageSeconds;
 }

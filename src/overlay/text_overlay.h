@@ -1,8 +1,6 @@
 // The one text object: bitmap-font text, the timed message, readouts and the error line.
 #pragma once
 
-#include <cstdint>
-
 constexpr int messageCapacity = 80;
 // The glyph height of messages, the frame-rate readout and the error line.
 constexpr float messageSize = 20;
@@ -17,12 +15,13 @@ class TextOverlay {
     // Draws `text` with its glyphs' bottom edge `y` pixels below the window's top edge.
     void drawText(const char* text, short x, short y, float size);
 
-    void showMessage(const char* text);
-    void showValue(const char* format, double value);
-    void showNumber(const char* format, int number);
-    void redrawMessage();
+    // Messages are timed by the program's clock, `nowSec` in seconds.
+    void showMessage(const char* text, double nowSec);
+    void showValue(const char* format, double value, double nowSec);
+    void showNumber(const char* format, int number, double nowSec);
+    void redrawMessage(double nowSec);
     void drawFrameRate(int fps, int windowWidth);
-    void checkGlError(int windowWidth);
+    void checkGlError(int windowWidth, double nowSec);
 
     int messageX, messageY;
     int storedX = 0, storedY = 0;
@@ -34,11 +33,9 @@ class TextOverlay {
     // The window's current size, which the host keeps up to date: text is laid out in it, from
     // its top edge. It can differ from the last reshape's size (before the first reshape).
     int currentWindowWidth = 0, currentWindowHeight = 0;
-    // The program's clock in milliseconds, which messages are timed by.
-    const std::int64_t* clockMs = nullptr;
 
   private:
-    void showFormatted(const char* text);
+    void showFormatted(const char* text, double nowSec);
 };
 
 // Keeps storeMessage off for its lifetime, for text that must not replace the remembered

@@ -1,7 +1,6 @@
 // The host with a window of its own: GLUT opens it, delivers the input and runs the frames.
 #pragma once
 
-#include "app/frame.h"
 #include "platform/host_options.h"
 
 // Opens the window as `options` ask, registers the callbacks and sets up the scene, with every
@@ -15,6 +14,3 @@ void startTyvok(int* argc, char** argv, unsigned seedBase);
 // Starts, then runs GLUT's main loop for good; SIGTERM and SIGINT release the program's
 // resources and end it by the same signal.
 int runGlutHost(int* argc, char** argv, const HostOptions& options);
-
-// What a frame asks of GLUT's window: the pointer warped.
-extern const FrameHost glutFrameHost;

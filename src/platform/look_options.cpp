@@ -1,7 +1,7 @@
 // The look's options on the command line: names, values and ranges, read into a Look, and help.
 #include "platform/look_options.h"
 
-#include "anim/sim_settings.h"
+#include "anim/setting_values.h"
 
 #include <algorithm>
 #include <cctype>

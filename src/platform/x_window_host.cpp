@@ -116,13 +116,15 @@ void handleEvent(Target& target, const XEvent& event) {
     }
 }
 
-// One frame at `sinceStartMs` on the monotonic clock since the host started.
-void drawOneFrame(Target& target, std::int64_t sinceStartMs) {
+// One frame at `sinceStartMs` on the monotonic clock since the host started; swapped unless it
+// ends the program.
+FrameEnd drawOneFrame(Target& target, std::int64_t sinceStartMs) {
     advanceProgramClock(static_cast<std::uint32_t>(sinceStartMs));
     // There is no pointer of the program's own to put back.
     static const FrameHost noPointer{[](int, int) {}};
-    drawFrame(noPointer);
-    glXSwapBuffers(target.display, target.drawable);
+    const FrameEnd end = drawFrame(noPointer);
+    if (end == FrameEnd::drawn) glXSwapBuffers(target.display, target.drawable);
+    return end;
 }
 
 [[noreturn]] void fail(const char* format, unsigned long value) {
@@ -199,7 +201,10 @@ int runXWindowHost(const HostOptions& options, unsigned seedBase) {
             waitForInput(connection, waitMs);
             continue;
         }
-        drawOneFrame(target, nowMs);
+        if (drawOneFrame(target, nowMs) == FrameEnd::quit) {
+            release(target);
+            return 0;
+        }
         pacer.frameDrawn(app.nowMs);
     }
 }

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "anim/oscillators.h"
-#include "anim/sim_settings.h"
+#include "anim/setting_values.h"
 #include "scene/gear_mesh.h"
 
 // Half a tooth pitch in whole degrees: 180 / teeth in integer division.

@@ -1,7 +1,7 @@
 // Polygon mode, the letterboxed viewport, the perspective projection and the look-at.
 #pragma once
 
-#include "anim/sim_settings.h"
+#include "anim/setting_values.h"
 
 // What setupProjection hands to OpenGL, computed from the settings and the window size.
 struct ProjectionParams {

@@ -2,7 +2,7 @@
 #include "test_window.h"
 
 #include "app/globals.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 
 #include "app/frame.h"
 #include "app/globals.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 #include "platform/glut_host.h"
 
 #include <GL/freeglut.h>
@@ -64,7 +64,7 @@ void pressKeys(const char* keys) {
 
 void renderFrameAt(int ms) {
     app.nowMs = ms;
-    drawFrame(glutFrameHost);
+    if (drawFrame(glutFrameHost) == FrameEnd::quit) ADD_FAILURE() << "the quit fade ended";
     glFinish();
 }
 

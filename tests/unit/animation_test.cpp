@@ -85,10 +85,10 @@ TEST(Oscillators, DriftTogglesAndRetargetsAtItsChances) {
 // reseed or the r key seeds from the clock alone, so such runs then draw alike.
 TEST(RandomSeed, StartUpAddsTheBaseAndLaterReseedsFollowTheClockAlone) {
     auto startThenReseed = [](unsigned base) {
-        seedRandomAtStart(base, 0);
+        seedRandom(startSeed(base, 0));
         OscillatorBank bank{};
         initOscillators(bank, oscSlotsInUse);
-        seedRandomFromClock(123456);
+        seedRandom(clockSeed(123456));
         return std::pair(std::vector(bank.oscPhase, bank.oscPhase + oscSlotsInUse),
                          std::vector{randUnit(1), randUnit(1), randUnit(1), randUnit(1)});
     };

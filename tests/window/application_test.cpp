@@ -5,8 +5,7 @@
 
 #include "app/frame.h"
 #include "app/globals.h"
-#include "platform/callbacks.h"
-#include "platform/glut_host.h"
+#include "platform/glut_callbacks.h"
 
 #include <GL/gl.h>
 #include <cmath>
@@ -68,8 +67,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
         SCOPED_TRACE("around " + std::to_string(mark) + " ms");
         handleKey('r', 0, 0);
         const std::int64_t shownMs = (glutMs = (mark / 1000 - 1) * 1000 - step / 2) - 2500;
-        app.nowMs = shownMs;
-        textOverlay.showMessage("Textures On");
+        textOverlay.showMessage("Textures On", static_cast<double>(shownMs) * 0.001);
         app.nowMs = glutMs, app.lastElapsedMs = static_cast<std::uint32_t>(glutMs);
         app.prevSec = static_cast<double>(glutMs) * 0.001;
         app.nextFpsSecond = std::floor(app.prevSec) + 1;
@@ -80,7 +78,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
             glutMs += step;
             if (frame == escapeFrame) handleKey(27, 0, 0), quitSecond = std::floor(app.nowSec);
             readClock();
-            drawFrame(glutFrameHost);
+            ASSERT_EQ(drawFrame(glutFrameHost), FrameEnd::drawn);
             ASSERT_EQ(app.nowMs, glutMs);
             ASSERT_NEAR(app.frameDelta, step * 0.001, 1e-6) << "frame " << frame;
             ASSERT_EQ(textOverlay.messageExpiry == 0, glutMs >= shownMs + 3000)

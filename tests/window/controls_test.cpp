@@ -3,9 +3,9 @@
 #include "test_window.h"
 
 #include "app/globals.h"
-#include "app/settings.h"
+#include "app/reset.h"
 #include "app/startup.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 #include "scene/projection.h"
 
 #include <GL/freeglut.h>
@@ -100,7 +100,7 @@ TEST(Controls, EachKeySetsItsValueWithinItsBoundsAndShowsItsMessage) {
     startTestProgram();
     for (const KeyRow& row : rows)
         for (const char* key = row.special ? "#" : row.keys; *key; ++key) {
-            resetSettings();
+            resetProgram(0);
             app.flags.paused = app.flags.helpVisible = app.input.arrowKeys = 0;
             app.flags.fullScreen = 1;
             row.field.set(row.start);
@@ -243,7 +243,7 @@ TEST(Controls, ViewTransformPutsTheCameraAtTheEyeLookingAlongItsHeading) {
     CameraPath path;
     CameraPose pose{1, 0.5, 2, 20, 30};
     setupProjection(settings, app.windowWidth, app.windowHeight);
-    applyViewTransform(path, pose, settings, 0, 0.02f, {0, 0});
+    applyViewTransform(path, pose, settings, 0, 0.02f);
     double m[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, m);
     for (double d : {0.0, 1.0}) {

@@ -6,7 +6,7 @@
 
 #include "anim/random.h"
 #include "app/globals.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 
 #include <GL/gl.h>
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "test_window.h"
 
 #include "app/globals.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The six images as textures: slots, filters, mipmaps and texels; missing and cut files.
 #include "app/globals.h"
 #include "gl_record.h"
-#include "platform/callbacks.h"
+#include "platform/glut_callbacks.h"
 #include "test_window.h"
 #include "textures/bmp_decode.h"
 #include "textures/texture_table.h"

@@ -1,11 +1,13 @@
-// The reset of every user setting, the fade, the pause and the camera pose.
-#include "app/settings.h"
+// The reset that start-up and the r key share: seed, settings, fade, pause, camera, oscillators.
+#include "app/reset.h"
 
+#include "anim/random.h"
 #include "app/globals.h"
 
 #include <GL/gl.h>
 
-void resetSettings() {
+void resetProgram(unsigned seed) {
+    seedRandom(seed);
     glClearColor(0, 0, 0, 1);
     app.flags.quitTime = 0;
     app.flags.quitting = 0;
@@ -36,4 +38,5 @@ void resetSettings() {
     app.pose.camX = app.pose.camY = app.pose.camZ = 0;
     app.pose.camPitch = app.pose.camYaw = 0;
     buildGearList(gear, s.tesselation);
+    initOscillators(oscBank, oscSlotsInUse);
 }

@@ -1,4 +1,4 @@
-// How the keys step the speed-like settings: by a fixed factor, kept in range, announced.
+// The keys' steps of the speed-like settings: by a fixed factor, kept in range, announced.
 #pragma once
 
 #include "overlay/text_overlay.h"
@@ -10,5 +10,6 @@ constexpr double sizeStepDown = 0.95;
 constexpr double sizeStepUp = 1.055555;
 
 // Multiplies `value` by `factor` in double precision, stores it as a float within the speed
-// range, and shows the new value with `format`.
-void scaleSetting(float& value, double factor, const char* format, TextOverlay& text);
+// range, and shows the new value with `format` at `nowSec`.
+void scaleSetting(float& value, double factor, const char* format, TextOverlay& text,
+                  double nowSec);
