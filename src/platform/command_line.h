@@ -25,7 +25,7 @@ struct CommandLine {
     int geometryArgument = 0;
     std::string geometry;
     std::string imageFolder; // --images DIR; empty: the working directory
-    Look look; // --image NAME, --fov N and the other look options
+    Look look;               // --image NAME, --fov N and the other look options
 };
 
 enum class CommandOutcome { run, help, version, usageError };

@@ -59,14 +59,15 @@ defaultLit=${lit:-0}
 openWindow 640 480
 startTyvok --window-id "$testWindow" --polygon-mode points --no-stars
 if within=90 waitFor "4 s on the X-window host's clock" eval '[ "$(programMs 4)" -ge 4000 ]'; then
-    look
+    look "$testWindow"
     echo "points, no stars: $lit pixels lit, $defaultLit with the default look"
     [ "$lit" -gt 0 ] && [ $((lit * 5)) -lt "$defaultLit" ] || fail "points, no stars: $lit lit"
 fi
 stopTyvok
 closeWindow
 
-# 2. A window of a visual without a double-buffered configuration with depth: the picture moves in a child window that fills it; SIGINT ends the program.
+# 2. A window of a visual without a double-buffered configuration with depth: the picture moves in
+#    a child window that fills it; SIGINT ends the program.
 openWindow 320 240 single
 startTyvok --window-id "$testWindow"
 if waitFor "Tyvok window" findWindow && [ "$window" != "$testWindow" ]; then
