@@ -9,7 +9,6 @@
 #include "platform/glut_host.h"
 
 #include <GL/freeglut.h>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -46,13 +45,7 @@ void startTestProgram(bool syntheticClockOnly, const char* imageFolder) {
 }
 
 bool pumpEventsUntil(const std::function<bool()>& done) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::seconds(waitDeadlineSeconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        glutMainLoopEvent(), usleep(5000);
-    }
-    return true;
+    return pumpGlutUntil(done, waitDeadlineSeconds);
 }
 
 void pressKeys(const char* keys) {
