@@ -1,7 +1,17 @@
-// Opens the program's real window on the test display and reads pictures back from it.
+// Opens the program's real window on the test display and reads pictures back from it; brings
+// every window test the program's objects and callbacks, OpenGL, GoogleTest and the text drawn.
 #pragma once
 
+#include "gl_record.h"
+
+#include "app/globals.h"
+#include "platform/callbacks.h"
+
+#include <GL/freeglut.h>
+#include <cmath>
 #include <functional>
+#include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 // How long any wait of the tests gives a condition before it counts as failed, in seconds

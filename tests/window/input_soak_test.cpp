@@ -1,14 +1,7 @@
 // Every input at its worst: a seeded storm of events, thousands of presses of each step key.
-#include "gl_record.h"
 #include "test_window.h"
 
-#include "app/globals.h"
-#include "platform/callbacks.h"
-
-#include <GL/freeglut.h>
-#include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <utility>

@@ -1,15 +1,10 @@
 // The six images as textures: slots, filters, mipmaps and texels; missing and cut files.
-#include "app/globals.h"
-#include "gl_record.h"
-#include "platform/callbacks.h"
 #include "test_window.h"
 #include "textures/bmp_decode.h"
 #include "textures/texture_table.h"
 
-#include <GL/gl.h>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 
 using Bytes = std::vector<unsigned char>;
