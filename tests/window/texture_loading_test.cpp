@@ -9,14 +9,6 @@
 
 using Bytes = std::vector<unsigned char>;
 
-// The bound texture's level 0 holds `file` decoded with `alpha`.
-static void expectTexels(const Bytes& file, int alpha) {
-    Bytes expected(rgbaImageBytes), texels(rgbaImageBytes);
-    decodeBmpPixels(file.data(), file.size(), alpha, 0, expected.data());
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    EXPECT_TRUE(texels == expected) << file.size() << " bytes, alpha " << alpha;
-}
-
 TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
     startTestProgram();
     const char* const* files = textureFiles;
@@ -31,8 +23,12 @@ TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
         EXPECT_TRUE(got[0] == (slot ? GL_NEAREST_MIPMAP_NEAREST : GL_LINEAR) &&
                     got[1] == GL_LINEAR && got[2] == (slot ? 1 : 0))
             << files[slot];
-        std::ifstream in(files[slot], std::ios::binary);
-        expectTexels(Bytes(std::istreambuf_iterator<char>(in), {}), slot ? 255 : -1);
+        std::ifstream in(files[slot], std::ios::binary); // level 0 holds the file as decoded
+        const Bytes file(std::istreambuf_iterator<char>(in), {});
+        Bytes expected(rgbaImageBytes), texels(rgbaImageBytes);
+        decodeBmpPixels(file.data(), file.size(), slot ? 255 : -1, 0, expected.data());
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+        EXPECT_TRUE(texels == expected) << files[slot];
     }
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
