@@ -1,11 +1,7 @@
 // Counts the heap allocations the program makes while it draws frames with every feature on.
 #include "test_window.h"
 
-#include "app/globals.h"
-#include "platform/glut_callbacks.h"
-
 #include <cstdlib>
-#include <gtest/gtest.h>
 #include <new>
 
 static int allocations = 0, counting = 0;

@@ -1,12 +1,7 @@
 // What the program hands OpenGL, read back as a user sees it: the text it draws, read from the
 // font's quads, the view transform of each frame and the OpenGL errors it reads.
-#include "gl_record.h"
-
 #include "test_window.h"
 
-#include "app/globals.h"
-
-#include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
 #include <dlfcn.h>

@@ -4,16 +4,11 @@
 #include "full_screen_wait.h"
 
 #include "app/frame.h"
-#include "app/globals.h"
-#include "platform/glut_callbacks.h"
 #include "platform/glut_host.h"
 
-#include <GL/freeglut.h>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <set>
 #include <unistd.h>
 // After GoogleTest, whose names Xlib's macros would replace.
@@ -48,13 +43,7 @@ void startTestProgram(bool syntheticClockOnly, const char* imageFolder,
 }
 
 bool runLoopUntil(const std::function<bool()>& done) {
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::seconds(waitDeadlineSeconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        glutMainLoopEvent(), handleIdle();
-    }
-    return true;
+    return pumpGlutUntil(done, waitDeadlineSeconds, handleIdle);
 }
 
 void pressKeys(const char* keys) {

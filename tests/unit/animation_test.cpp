@@ -16,18 +16,24 @@ static SimSettings speeds(float rotate, float movement, float main, float light)
     return s;
 }
 
-TEST(Oscillators, PauseFreezesExactlySlotsZeroToNine) {
+// The bank after `frames` frames of `dt` seconds from `seed`, with the speeds of `s`.
+static OscillatorBank run(unsigned seed, int frames, float dt, const SimSettings& s, int paused) {
     OscillatorBank bank{};
-    seedRandom(4242);
+    seedRandom(seed);
     initOscillators(bank, oscSlotsInUse);
-    const OscillatorBank before = bank;
-    for (int frame = 0; frame < 500; ++frame)
-        updateOscillators(bank, oscSlotsInUse, 0.1f, speeds(1, 1, 1, 1), 1);
+    for (int frame = 0; frame < frames; ++frame)
+        updateOscillators(bank, oscSlotsInUse, dt, s, paused);
+    return bank;
+}
+
+TEST(Oscillators, PauseFreezesExactlySlotsZeroToNine) {
+    const OscillatorBank before = run(4242, 0, 0, speeds(1, 1, 1, 1), 1),
+                         after = run(4242, 500, 0.1f, speeds(1, 1, 1, 1), 1);
     for (int i = 0; i < oscSlotsInUse; ++i) {
         auto state = [i](const OscillatorBank& b) {
             return std::tie(b.oscPhase[i], b.oscRate[i], b.oscTarget[i], b.oscActive[i]);
         };
-        EXPECT_EQ(state(before) == state(bank), i < 10)
+        EXPECT_EQ(state(before) == state(after), i < 10)
             << "slot " << i << (i < 10 ? " moved while paused" : " stood still while paused");
     }
 }
@@ -35,18 +41,12 @@ TEST(Oscillators, PauseFreezesExactlySlotsZeroToNine) {
 // Which speed setting moves which consumer: each run changes one setting from the base run.
 // Shown for the stars' three turns, then the gears' turns, spin, colours and title (10 to 18).
 TEST(Oscillators, RotateSpeedTurnsTheStarsMainSpeedTheGearsAndTheOthersNothing) {
-    auto moved = [](const SimSettings& changed) {
-        OscillatorBank bank[2]{};
-        for (int run = 0; run < 2; ++run) {
-            seedRandom(77);
-            initOscillators(bank[run], oscSlotsInUse);
-            for (int frame = 0; frame < 100; ++frame)
-                updateOscillators(bank[run], oscSlotsInUse, 0.02f,
-                                  run ? changed : speeds(1, 1, 1, 1), 0);
-        }
+    const OscillatorBank base = run(77, 100, 0.02f, speeds(1, 1, 1, 1), 0);
+    auto moved = [&](const SimSettings& changed) {
+        const OscillatorBank bank = run(77, 100, 0.02f, changed, 0);
         std::string shown;
         for (int slot : {1, 2, 3, 0, 10, 11, 12, 13, 14, 15, 16, 17, 18})
-            shown += !slot ? ' ' : bank[0].oscPhase[slot] != bank[1].oscPhase[slot] ? 'x' : '.';
+            shown += !slot ? ' ' : base.oscPhase[slot] != bank.oscPhase[slot] ? 'x' : '.';
         return shown;
     };
     EXPECT_EQ(moved(speeds(3, 1, 1, 1)), "xxx .........");

@@ -1,17 +1,10 @@
 // The frame driver in the program's window: clock, frame-rate count, fades and clearing, in the
 // first seconds and after an hour, a week and both wraps of GLUT's time.
-#include "gl_record.h"
 #include "test_window.h"
 
 #include "app/frame.h"
-#include "app/globals.h"
-#include "platform/glut_callbacks.h"
 
-#include <GL/gl.h>
-#include <cmath>
 #include <cstdint>
-#include <gtest/gtest.h>
-#include <vector>
 
 // The first seconds, with a stall across the third: each frame's time step (steps beyond a tenth
 // count as a half), the frame rate (30 until the first second, then the count closes once after

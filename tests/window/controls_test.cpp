@@ -1,17 +1,10 @@
 // Every key command, special key and pointer report: the value it sets, its bounds, its message.
-#include "gl_record.h"
 #include "test_window.h"
 
-#include "app/globals.h"
 #include "app/reset.h"
-#include "app/startup.h"
-#include "platform/glut_callbacks.h"
 #include "scene/projection.h"
 
-#include <GL/freeglut.h>
-#include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <sstream>
 // After GoogleTest, whose names Xlib's macros would replace.
 #include <GL/glx.h>
@@ -61,8 +54,8 @@ const KeyRow rows[] = {
     {"tT", &settings.texturesOn, 1, "0 Textures Off|1 Textures On"},
     {"uU", &settings.universeOn, 1, "0 Universe Off|1 Universe On"},
     {"vV", &settings.cameraMode, 0, "1 Camera 2: Manual Mouse/Arrow Key Control|0 Camera 1: Auto"},
-    {"wW", &settings.polyMode, 0, "1 PolyMode 2/3: Lines|2 PolyMode 3/3: Points"},
-    {"wW", &settings.polyMode, 2, "0 PolyMode 1/3: Polygons"},
+    {"wW", &settings.polyMode, 0,
+     "1 PolyMode 2/3: Lines|2 PolyMode 3/3: Points|0 PolyMode 1/3: Polygons"},
     {"sS", &settings.spotlightOn, 0, "1|0"},
     {" ", &settings.clearEachFrame, 1, "0|1"},
     {"/?", &app.flags.helpVisible, 0, "1|0"},
@@ -72,12 +65,12 @@ const KeyRow rows[] = {
     {"rR", &settings.fovDegrees, 50, "100* Reset"},
     {"<", &settings.tesselation, 2, "1 Tesselation: 2\n|1 Tesselation: 2\n"},
     {">", &settings.tesselation, 19, "20 Tesselation: 40\n|20 Tesselation: 40\n"},
-    {"iI", &settings.imageIndex, 0, "1 Image 1/4: Metal|2 Image 2/4: FishEye"},
-    {"iI", &settings.imageIndex, 2, "3 Image 3/4: TarnishedBrass|4 Image 4/4: Mona Lisa"},
-    {"iI", &settings.imageIndex, 4, "0 Image 0/4: Wood"},
+    {"iI", &settings.imageIndex, 0,
+     "1 Image 1/4: Metal|2 Image 2/4: FishEye|3 Image 3/4: TarnishedBrass|4 Image 4/4: Mona Lisa|"
+     "0 Image 0/4: Wood"},
     {"nN", &app.flags.hashCounter, 14, "15 # : 15|0 # : 0"},
-    {"oO", &settings.texGenMode, 1, "2 Option 2/2: Eye Map|0 Option 0/2: Sphere Map"},
-    {"oO", &settings.texGenMode, 0, "1 Option 1/2: Object Map"},
+    {"oO", &settings.texGenMode, 0,
+     "1 Option 1/2: Object Map|2 Option 2/2: Eye Map|0 Option 0/2: Sphere Map"},
     {"lL", &settings.letterbox, 4,
      "5* Letterbox: 5|6* Letterbox: 6|5* Letterbox: 5|4* Letterbox: 4|3* Letterbox: 3|"
      "2* Letterbox: 2|1* Letterbox: 1|0* Letterbox: 0|1* Letterbox: 1"},
@@ -96,10 +89,13 @@ const char* const untouched = "(untouched)";
 
 } // namespace
 
-TEST(Controls, EachKeySetsItsValueWithinItsBoundsAndShowsItsMessage) {
+// Each key in the table, then every other key code: those change nothing but cancel a pending
+// clear.
+TEST(Controls, EachKeySetsItsValueWithinItsBoundsAndShowsItsMessageAndOthersChangeNothing) {
     startTestProgram();
+    std::string listed;
     for (const KeyRow& row : rows)
-        for (const char* key = row.special ? "#" : row.keys; *key; ++key) {
+        for (const char* key = row.special ? "#" : (listed += row.keys, row.keys); *key; ++key) {
             resetProgram(0);
             app.flags.paused = app.flags.helpVisible = app.input.arrowKeys = 0;
             app.flags.fullScreen = 1;
@@ -120,11 +116,6 @@ TEST(Controls, EachKeySetsItsValueWithinItsBoundsAndShowsItsMessage) {
                 EXPECT_EQ(gear.teeth, 2 * settings.tesselation) << "teeth of the gear list";
             }
         }
-}
-
-TEST(Controls, KeysWithoutACommandChangeNothingButCancelAPendingClear) {
-    startTestProgram();
-    const std::string listed = "\x1b ()+,-./=?[]_{}<>CcFfIiLlNnOoPpRrSsTtUuVvWw";
     auto state = [] {
         auto bytes = [](const void* at, size_t size) { return std::string((const char*)at, size); };
         return bytes(&settings, sizeof settings) + bytes(&app, sizeof app) +
@@ -133,35 +124,29 @@ TEST(Controls, KeysWithoutACommandChangeNothingButCancelAPendingClear) {
     for (int code = 0; code < 256; ++code) {
         if (listed.find(static_cast<char>(code)) != std::string::npos) continue;
         app.flags.clearPending = 0;
-        std::string before = state();
+        const std::string before = state();
         app.flags.clearPending = 1;
         handleKey(static_cast<unsigned char>(code), 0, 0);
         EXPECT_TRUE(state() == before) << "key code " << code;
     }
 }
 
-// r after every setting, the pause, the quit fade and the camera have been changed through the
-// keys and the pointer: each is back at what start-up set.
+// r after every setting in the key table (but the help, the counter and the arrows, which it
+// leaves), the pause, the quit fade and the camera have been changed through the keys and the
+// pointer: each is back at what start-up set.
 TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
     startTestProgram(true);
-    SimSettings& s = settings;
-    // clang-format off
-    const struct { const char* name; Field field; } fields[] = {
-        {"fovDegrees", &s.fovDegrees}, {"letterbox", &s.letterbox},
-        {"tesselation", &s.tesselation}, {"universeOn", &s.universeOn},
-        {"clearEachFrame", &s.clearEachFrame}, {"spotlightOn", &s.spotlightOn},
-        {"texturesOn", &s.texturesOn}, {"polyMode", &s.polyMode}, {"cameraMode", &s.cameraMode},
-        {"texGenMode", &s.texGenMode}, {"imageIndex", &s.imageIndex}, {"clockOn", &s.clockOn},
-        {"rotateSpeed", &s.rotateSpeed}, {"movementSpeed", &s.movementSpeed},
-        {"cameraZ", &s.cameraZ}, {"objectSize", &s.objectSize}, {"mainSpeed", &s.mainSpeed},
-        {"speed", &s.speed}, {"lightRotateSpeed", &s.lightRotateSpeed},
-        {"fadeLevel", &app.fadeLevel}, {"paused", &app.flags.paused},
-        {"quitting", &app.flags.quitting}, {"camX", &app.pose.camX}, {"camZ", &app.pose.camZ},
-        {"camPitch", &app.pose.camPitch}, {"camYaw", &app.pose.camYaw}};
-    // clang-format on
+    std::vector<std::pair<std::string, Field>> fields = {
+        {"fade", &app.fadeLevel}, {"quitting", &app.flags.quitting}, {"camX", &app.pose.camX},
+        {"camZ", &app.pose.camZ}, {"camPitch", &app.pose.camPitch},  {"camYaw", &app.pose.camYaw}};
+    for (const KeyRow& row : rows)
+        if (row.field.i != &app.flags.helpVisible && row.field.i != &app.flags.hashCounter &&
+            row.field.i != &app.input.arrowKeys)
+            fields.push_back(
+                {"the value of key " + (row.keys + std::to_string(row.special)), row.field});
     std::vector<double> startUp;
-    for (const auto& f : fields)
-        startUp.push_back(f.field.get());
+    for (const auto& field : fields)
+        startUp.push_back(field.second.get());
     renderFrameAt(5000);
     pressKeys(",l<stuwoic=+}])p");
     handleSpecialKey(GLUT_KEY_PAGE_UP, 0, 0), handleSpecialKey(GLUT_KEY_HOME, 0, 0);
@@ -171,10 +156,10 @@ TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
     renderFrameAt(5100);  // the quit fade begins
     handleKey(' ', 0, 0); // Escape switched clearing on
     for (size_t i = 0; i < startUp.size(); ++i)
-        ASSERT_NE(fields[i].field.get(), startUp[i]) << fields[i].name << " was not changed";
+        ASSERT_NE(fields[i].second.get(), startUp[i]) << fields[i].first << " was not changed";
     handleKey('r', 0, 0);
     for (size_t i = 0; i < startUp.size(); ++i)
-        EXPECT_EQ(fields[i].field.get(), startUp[i]) << fields[i].name << " after r";
+        EXPECT_EQ(fields[i].second.get(), startUp[i]) << fields[i].first << " after r";
 }
 
 // GLUT's own loop with real input. In automatic mode the pointer and the arrows move nothing.

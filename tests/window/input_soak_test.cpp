@@ -1,14 +1,7 @@
 // Every input at its worst: a seeded storm of events, thousands of presses of each step key.
-#include "gl_record.h"
 #include "test_window.h"
 
-#include "app/globals.h"
-#include "platform/glut_callbacks.h"
-
-#include <GL/freeglut.h>
-#include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 #include <utility>
@@ -16,10 +9,11 @@
 // No OpenGL error, every value in range and finite, the gear list there, the message terminated.
 static void expectSoundFrame() {
     EXPECT_EQ(glErrorsRead(), 0); // the program reads one error a frame
-    for (float speed : {settings.rotateSpeed, settings.movementSpeed, settings.mainSpeed,
-                        settings.speed, settings.lightRotateSpeed, settings.objectSize})
+    const SimSettings& s = settings;
+    for (float speed :
+         {s.rotateSpeed, s.movementSpeed, s.mainSpeed, s.speed, s.lightRotateSpeed, s.objectSize})
         EXPECT_TRUE(speed >= settingSpeedMin && speed <= settingSpeedMax) << speed;
-    EXPECT_TRUE(settings.cameraZ >= cameraZMin && settings.cameraZ <= cameraZMax);
+    EXPECT_TRUE(s.cameraZ >= cameraZMin && s.cameraZ <= cameraZMax);
     const CameraPose& p = app.pose;
     for (double value :
          {p.camX, p.camY, p.camZ, p.camPitch, p.camYaw, double(app.path.pathProgress),
@@ -28,8 +22,8 @@ static void expectSoundFrame() {
     for (int slot = 0; slot < oscSlotsInUse; ++slot)
         EXPECT_TRUE(std::isfinite(oscValue(oscBank, slot, 1, 1, 0) + oscBank.oscRate[slot]))
             << slot;
-    EXPECT_TRUE(glIsList(GLuint(gear.list)));
-    EXPECT_TRUE(std::memchr(textOverlay.messageText, 0, messageCapacity));
+    EXPECT_TRUE(glIsList(GLuint(gear.list)) &&
+                std::memchr(textOverlay.messageText, 0, messageCapacity));
 }
 
 TEST(InputSoak, AHundredThousandRandomEventsKeepEveryFrameSound) {

@@ -1,13 +1,6 @@
 // Each look option against the keys it stands for: the same settings and OpenGL state a frame
 // after start, no key message, and a first frame cleared of whatever the buffer held.
-#include "gl_record.h"
 #include "test_window.h"
-
-#include "app/globals.h"
-#include "platform/glut_callbacks.h"
-
-#include <GL/freeglut.h>
-#include <gtest/gtest.h>
 
 namespace {
 

@@ -1,15 +1,6 @@
 // The text the user reads, decoded from the font quads the program draws: the help screen,
 // key messages and their expiry, the frame-rate readout and the OpenGL error line.
-#include "gl_record.h"
 #include "test_window.h"
-
-#include "app/globals.h"
-#include "platform/glut_callbacks.h"
-
-#include <GL/gl.h>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -64,19 +55,15 @@ TEST(TextOnScreen, HelpScreenShowsItsHeadingAndEveryLineInPlace) {
     }
 }
 
-// Start-up's hint stands at the message place, under the title, until three seconds have passed.
-TEST(TextOnScreen, StartUpShowsTheHelpHintForThreeSeconds) {
+// Start-up's hint, then a key's message, stand at the message place under the title for three
+// seconds; an OpenGL error shows its line in one frame at 40 % of the width, and keeps the
+// message up for three seconds more.
+TEST(TextOnScreen, MessagesStandThreeSecondsAndAnOpenGLErrorShowsItsLineOnce) {
     startTestProgram(true);
-    const std::vector<TextLine> lines = textDrawnAt(2999);
-    ASSERT_EQ(lines.size(), 2u) << "the hint and the title";
-    EXPECT_EQ(lines[0], messageLine("Press ? key for Help Screen"));
+    const std::vector<TextLine> hint = textDrawnAt(2999);
+    ASSERT_EQ(hint.size(), 2u) << "the hint and the title";
+    EXPECT_EQ(hint[0], messageLine("Press ? key for Help Screen"));
     EXPECT_EQ(textDrawnAt(3000).size(), 1u) << "the title alone";
-}
-
-// A key's message stands at the message place for three seconds; an OpenGL error shows its line
-// in one frame at 40 % of the width, and keeps the message up for three seconds more.
-TEST(TextOnScreen, AKeysMessageStandsThreeSecondsAndAnOpenGLErrorShowsItsLineOnce) {
-    startTestProgram(true);
     renderFrameAt(12000);
     recordText();
     handleKey('t', 0, 0);

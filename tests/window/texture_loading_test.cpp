@@ -1,26 +1,13 @@
 // The six images as textures: slots, filters, mipmaps and texels; missing and cut files.
-#include "app/globals.h"
-#include "gl_record.h"
-#include "platform/glut_callbacks.h"
 #include "test_window.h"
 #include "textures/bmp_decode.h"
 #include "textures/texture_table.h"
 
-#include <GL/gl.h>
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <iterator>
 
 using Bytes = std::vector<unsigned char>;
-
-// The bound texture's level 0 holds `file` decoded with `alpha`.
-static void expectTexels(const Bytes& file, int alpha) {
-    Bytes expected(rgbaImageBytes), texels(rgbaImageBytes);
-    decodeBmpPixels(file.data(), file.size(), alpha, 0, expected.data());
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
-    EXPECT_TRUE(texels == expected) << file.size() << " bytes, alpha " << alpha;
-}
 
 TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
     startTestProgram();
@@ -36,8 +23,12 @@ TEST(TextureLoading, SixSlotsInOrderWithFiltersMipmapsAndTexels) {
         EXPECT_TRUE(got[0] == (slot ? GL_NEAREST_MIPMAP_NEAREST : GL_LINEAR) &&
                     got[1] == GL_LINEAR && got[2] == (slot ? 1 : 0))
             << files[slot];
-        std::ifstream in(files[slot], std::ios::binary);
-        expectTexels(Bytes(std::istreambuf_iterator<char>(in), {}), slot ? 255 : -1);
+        std::ifstream in(files[slot], std::ios::binary); // level 0 holds the file as decoded
+        const Bytes file(std::istreambuf_iterator<char>(in), {});
+        Bytes expected(rgbaImageBytes), texels(rgbaImageBytes);
+        decodeBmpPixels(file.data(), file.size(), slot ? 255 : -1, 0, expected.data());
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+        EXPECT_TRUE(texels == expected) << files[slot];
     }
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }

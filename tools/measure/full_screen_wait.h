@@ -1,22 +1,26 @@
-// The wait for the program's window to fill the screen, shared by the window tests, the
-// benchmark and the call-stream script (header only: the script's preloaded library does not
-// link the program's).
+// Waits on GLUT's events, shared by the window tests, the benchmark and the call-stream script
+// (header only: the script's preloaded library does not link the program's).
 #pragma once
 
 #include <GL/freeglut.h>
 #include <chrono>
 #include <unistd.h>
 
-// Pumps GLUT's events until `windowArea()` (the window's width times its height, as the caller
-// knows them) equals the screen's, for at most `seconds`; says whether it did. The window first
-// reports its initial size, then the full screen's.
-template <typename WindowArea> bool waitForFullScreen(WindowArea windowArea, int seconds) {
-    const long screen = static_cast<long>(glutGet(GLUT_SCREEN_WIDTH)) * glutGet(GLUT_SCREEN_HEIGHT);
+// Pumps GLUT's events without entering the main loop, then calls `then()`, until `done()` holds,
+// for at most `seconds`; says whether it held.
+template <typename Done, typename Then> bool pumpGlutUntil(Done done, int seconds, Then then) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (static_cast<long>(windowArea()) != screen) {
+    while (!done()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        glutMainLoopEvent();
-        usleep(5000);
+        glutMainLoopEvent(), then();
     }
     return true;
+}
+
+// Pumps, 5 ms apart, until `windowArea()` (the window's width times its height, as the caller
+// knows them) is the screen's: the window first reports its initial size, then the full screen's.
+template <typename WindowArea> bool waitForFullScreen(WindowArea windowArea, int seconds) {
+    const long screen = static_cast<long>(glutGet(GLUT_SCREEN_WIDTH)) * glutGet(GLUT_SCREEN_HEIGHT);
+    return pumpGlutUntil([&] { return static_cast<long>(windowArea()) == screen; }, seconds,
+                         [] { usleep(5000); });
 }
