@@ -1,6 +1,5 @@
-// Opens the program's real window on the test display and reads pictures back from it; brings
-// every window test the program's objects and callbacks, OpenGL, GoogleTest and the recorders of
-// the text and views drawn.
+// The window tests' program in its real window, the pictures read back and the text and views
+// recorded.
 #pragma once
 
 #include "app/globals.h"
@@ -14,22 +13,16 @@
 #include <string>
 #include <vector>
 
-// How long any wait of the tests gives a condition before it counts as failed, in seconds
-// (set once for the whole suite by the build: the CTest timeouts allow for it too).
+// The suite's one deadline for any wait, in seconds.
 constexpr int waitDeadlineSeconds = TYVOK_WAIT_SECONDS;
 
-// Starts Tyvok as the executable does, on the test display, in `imageFolder` (the data folder
-// unless given), with seed base 0 so that a run depends on the millisecond clock alone, and
-// waits until the window fills the screen. Call once per test process; an exit in the middle
-// of a test fails it, and so does a window that never fills the screen. With
-// `syntheticClockOnly` the display callback draws nothing: frames come only from renderFrameAt.
-// `options` follow the program's name on its command line.
+// Starts Tyvok as the executable does, with seed base 0, in `imageFolder` (the data folder
+// unless given) and `options` on its command line, and waits until the window fills the screen;
+// once per process. With `syntheticClockOnly` frames come only from renderFrameAt.
 void startTestProgram(bool syntheticClockOnly = false, const char* imageFolder = nullptr,
                       const std::vector<const char*>& options = {});
 
-// Runs GLUT's own loop, as glutMainLoop does (GLUT's events and the frames due, then the idle
-// callback), until `done` holds or the deadline has passed; says whether `done` held. Callers
-// assert it.
+// Runs GLUT's own loop, as glutMainLoop does, until `done` holds (true) or the deadline passes.
 [[nodiscard]] bool runLoopUntil(const std::function<bool()>& done);
 
 // Presses each of `keys` in turn, as the keyboard reports them.
@@ -49,14 +42,11 @@ struct Picture {
 // Reads the back buffer: what the frame just drew.
 Picture readPicture();
 
-// The opaque pixels of the pointer's image, as the X server shows it with the pointer moved
-// into the middle of the program's window: 0 when the cursor is hidden there.
+// The opaque pixels of the pointer's image in the middle of the window: 0 when it is hidden.
 int visibleCursorPixels();
 
-// Read back from what the program hands OpenGL (gl_record.cpp): one call's text on screen,
-// where it starts, its glyphs' bottom edge in pixels below the window's top, their height, and
-// the characters. Lines compare by what shows: spaces at either end only move the first glyph
-// right, by the pen's advance, which a recorded line measures.
+// One call's text as drawn (gl_record.cpp): its start, its glyphs' bottom edge below the
+// window's top, their height, the characters. Spaces at either end only move the first glyph.
 struct TextLine {
     int x = 0, y = 0, size = 0;
     std::string text;
@@ -78,8 +68,7 @@ std::vector<TextLine> textDrawnAt(int ms);
 // How many OpenGL errors anything in the process has read with glGetError so far.
 int glErrorsRead();
 
-// A frame's camera as its view transform shows it: the yaw in degrees and the position on the
-// ground, with the frame's time step on the program's clock.
+// A frame's camera as its view transform shows it, and the frame's time step.
 struct View {
     double yaw, x, z;
     float frameTime;

@@ -2,7 +2,6 @@
 #include "test_window.h"
 
 #include "app/reset.h"
-#include "scene/projection.h"
 
 #include <cstring>
 #include <sstream>
@@ -216,30 +215,6 @@ TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) 
     std::printf("walked %.2f units a second, on %d of %zu frames; turned %.1f degrees\n",
                 walked / time, walking, views.size() - 1, turn);
     EXPECT_TRUE(turn >= 36 && turn <= 44) << turn << " degrees";
-}
-
-// The view transform brings the camera to the eye, and the point ahead on its heading, turned
-// down by its pitch, to straight ahead (the reference frame's automatic camera neither turns nor
-// sidesteps).
-TEST(Controls, ViewTransformPutsTheCameraAtTheEyeLookingAlongItsHeading) {
-    startTestProgram(true);
-    settings.cameraMode = cameraManual, settings.cameraZ = 1.5f;
-    const double yaw = 30 * M_PI / 180, pitch = 20 * M_PI / 180;
-    CameraPath path;
-    CameraPose pose{1, 0.5, 2, 20, 30};
-    setupProjection(settings, app.windowWidth, app.windowHeight);
-    applyViewTransform(path, pose, settings, 0, 0.02f);
-    double m[16];
-    glGetDoublev(GL_MODELVIEW_MATRIX, m);
-    for (double d : {0.0, 1.0}) {
-        const double world[3] = {1 + d * std::sin(yaw) * std::cos(pitch), 0.5 - d * std::sin(pitch),
-                                 2 - d * std::cos(yaw) * std::cos(pitch)};
-        for (int row = 0; row < 3; ++row)
-            EXPECT_NEAR(m[12 + row] + m[row] * world[0] + m[4 + row] * world[1] +
-                            m[8 + row] * world[2],
-                        row == 2 ? -1.5 - d : 0, 1e-5)
-                << "eye coordinate " << row << " of the point " << d << " ahead";
-    }
 }
 
 TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane) {

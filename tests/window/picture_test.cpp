@@ -25,15 +25,6 @@ Picture frameAfter(
     return picture;
 }
 
-// The pixels with a channel more than farSample apart in two pictures of one frame.
-int pixelsApart(const Picture& a, const Picture& b) {
-    int apart = 0;
-    for (size_t i = 0; i < a.rgb.size(); i += 3)
-        apart += std::max({std::abs(a.rgb[i] - b.rgb[i]), std::abs(a.rgb[i + 1] - b.rgb[i + 1]),
-                           std::abs(a.rgb[i + 2] - b.rgb[i + 2])}) > farSample;
-    return apart;
-}
-
 // The mean difference of neighbouring lit pixels in a row: how much detail the gears show.
 double detail(const Picture& p) {
     long sum = 0, pairs = 0;
@@ -80,9 +71,9 @@ TEST(Picture, TextureModesTurnTheImageWithTheGearsOrKeepItAtEyeScaleOrMagnified)
             return [=] { settings.texGenMode = mode, oscBank.oscPhase[oscGearSpin] = phase; };
         };
         const Picture still = frameAfter(20000, spun(0));
-        const int moved = pixelsApart(still, frameAfter(20000, spun(oneTooth)));
+        const long moved = comparePictures(still.rgb, frameAfter(20000, spun(oneTooth)).rgb).far;
         EXPECT_TRUE(mode == texGenObjectLinear ? moved > 50000 : moved < 100)
-            << "mode " << mode << ": " << moved << " pixels changed as the gears turned";
+            << "mode " << mode << ": " << moved << " samples changed as the gears turned";
         detailOf[mode] = detail(still);
     }
     EXPECT_LT(3 * detailOf[texGenSphereMap], detailOf[texGenEyeLinear]) << "sphere map, eye";
