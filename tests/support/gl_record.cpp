@@ -163,7 +163,8 @@ void glClear(GLbitfield mask) {
         auto p = [&](int j) {
             return -(m[4 * j] * t[0] + m[4 * j + 1] * t[1] + m[4 * j + 2] * t[2]);
         };
-        views->push_back({std::atan2(-m[2], m[10]) * 180 / M_PI, p(0), p(2), app.frameDelta});
+        views->push_back({std::atan2(-m[2], m[10]) * 180 / M_PI,
+                          std::atan2(m[6], m[5]) * 180 / M_PI, p(0), p(2), app.frameDelta});
     }
     real(mask);
 }

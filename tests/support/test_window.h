@@ -70,7 +70,7 @@ int glErrorsRead();
 
 // A frame's camera as its view transform shows it, and the frame's time step.
 struct View {
-    double yaw, x, z;
+    double yaw, pitch, x, z; // degrees, positive turning right and down
     float frameTime;
 };
 // Appends the view of each frame drawn from now on to `views`; nullptr stops.

@@ -163,8 +163,9 @@ TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
 
 // GLUT's own loop with real input. In automatic mode the pointer and the arrows move nothing.
 // In manual mode Up held walks on every frame, 2 units a second of that frame's time along the
-// heading (freeglut reports each warp back at the rest point), and forty 10-pixel moves of the
-// pointer turn the view by 40 degrees, give or take a move lost between a warp and its report.
+// heading (freeglut reports each warp back at the rest point), and forty moves of the pointer 10
+// pixels right and 5 down turn the view right by 40 degrees and down by 20, give or take a move
+// lost between a warp and its report.
 TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) {
     startTestProgram();
     Display* x = XOpenDisplay(nullptr);
@@ -189,13 +190,14 @@ TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) 
     XTestFakeButtonEvent(x, 1, True, 0), XTestFakeButtonEvent(x, 1, False, 0);
     frames(5);
     for (const View& view : views)
-        EXPECT_TRUE(view.yaw == 0 && std::abs(view.x) < 1e-9) << "automatic mode";
+        EXPECT_TRUE(view.yaw == 0 && view.pitch == 0 && std::abs(view.x) < 1e-9)
+            << "automatic mode";
     key(XK_v, true), key(XK_v, false);
     ASSERT_TRUE(runLoopUntil([] { return settings.cameraMode == cameraManual; }));
     views.clear();
     frames(10);
     for (int move = 0; move < 40; ++move)
-        movePointer(10, 0), frames(3);
+        movePointer(10, 5), frames(3);
     recordViews(nullptr);
     key(XK_Up, false);
     XAutoRepeatOn(x), XCloseDisplay(x);
@@ -211,10 +213,12 @@ TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) 
         walked += std::hypot(dx, dz), time += views[i].frameTime,
             walking += std::hypot(dx, dz) > 1e-4;
     }
-    const double turn = views.back().yaw - views.front().yaw;
-    std::printf("walked %.2f units a second, on %d of %zu frames; turned %.1f degrees\n",
-                walked / time, walking, views.size() - 1, turn);
+    const double turn = views.back().yaw - views.front().yaw,
+                 down = views.back().pitch - views.front().pitch;
+    std::printf("walked %.2f units a second, on %d of %zu frames; turned %.1f and %.1f degrees\n",
+                walked / time, walking, views.size() - 1, turn, down);
     EXPECT_TRUE(turn >= 36 && turn <= 44) << turn << " degrees";
+    EXPECT_TRUE(down >= 18 && down <= 22) << down << " degrees down";
 }
 
 TEST(Controls, ArrowsStepTwoUnitsPerSecondAlongTheYawHeadingInTheHorizontalPlane) {
