@@ -58,9 +58,7 @@ TEST(Oscillators, RotateSpeedTurnsTheStarsMainSpeedTheGearsAndTheOthersNothing) 
 // An hour of frames at 0.1 s: the drift's toggles, new targets and their signs come at the
 // chances the drift is meant to have, within five standard deviations of the binomial.
 TEST(Oscillators, DriftTogglesAndRetargetsAtItsChances) {
-    OscillatorBank bank{};
-    seedRandom(31337);
-    initOscillators(bank, oscSlotsInUse);
+    OscillatorBank bank = run(31337, 0, 0, speeds(1, 1, 1, 1), 0);
     const float dt = 0.1f;
     const int frames = 36000, trials = frames * oscSlotsInUse;
     int toggles = 0, newTargets = 0, positive = 0;
