@@ -1,6 +1,4 @@
-// What the keys and the window system do to the picture: polygon mode, textures and their
-// generation modes, the light, the cameras, the help screen's close, the camera's nearest
-// distance, the cursor and the smallest window X allows.
+// What the keys and the window system do to the picture, the cursor and the smallest window.
 #include "picture_difference.h"
 #include "test_window.h"
 
