@@ -9,7 +9,8 @@ user=nobody
 chmod 755 "$work"
 prefix=$work/prefix
 installBuild "$prefix"
-cp "$SWAP_COUNTER" "$prefix/swap_counter.so"
+hack=$prefix/libexec/xscreensaver/tyvok
+cp "$SWAP_COUNTER" "$prefix/swaps.so"
 # Under the sanitizers the leak check's suppressions must be readable by that user as well.
 if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
     cp "${BASH_REMATCH[1]}" "$prefix/lsan.supp"
@@ -17,16 +18,9 @@ if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
 fi
 mkdir "$work/home"
 install -o "$user" -m 644 /dev/null "$swapLog"
-cat >"$work/home/.xscreensaver" <<EOF
-mode: one
-selected: 0
-lock: False
-fade: False
-unfade: False
-splash: False
-timeout: 1:00:00
-programs: SWAP_LOG=$swapLog LD_PRELOAD=$prefix/swap_counter.so $prefix/libexec/xscreensaver/tyvok --root \\n
-EOF
+printf '%s\n' "mode: one" "selected: 0" "lock: False" "fade: False" "unfade: False" "splash: False" \
+    "timeout: 1:00:00" "programs: SWAP_LOG=$swapLog LD_PRELOAD=$prefix/swaps.so $hack --root \\n" \
+    >"$work/home/.xscreensaver"
 chown -R "$user" "$work/home"
 (cd "$work/home" && HOME=$work/home exec setpriv --reuid "$user" --regid nogroup --clear-groups \
     xscreensaver -no-splash -verbose) >"$work/daemon.log" 2>&1 &

@@ -10,7 +10,7 @@ privateDisplay
 while read -r expected options; do
     startTyvok --window $options
     findWindow && waitSwaps 3 && look "$window" || { stopTyvok; continue; }
-    place=$(xwininfo -id "$window" | awk '/Absolute upper-left [XY]/ { p = p "+" $NF } END { print p }')
+    place=$(xwininfo -id "$window" | awk '/Absolute upper-left/ { p = p "+" $NF } END { print p }')
     echo "$options: ${width}x$height$place, $lit pixels lit, stderr: $(cat "$work/stderr")"
     [ "${width}x$height$place" = "$expected" ] && [ "$lit" -gt 0 ] && [ ! -s "$work/stderr" ] ||
         fail "$options: not $expected, drawn, with an empty stderr"

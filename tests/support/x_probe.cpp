@@ -1,11 +1,10 @@
 // The end-to-end tests' X client, on $DISPLAY:
-//   x_probe window W H [single]  maps a plain W x H window (with "single", of a visual without a
-//                           double-buffered configuration with depth) at the top left, which no
-//                           window manager moves, for another program to draw into (or to cover
-//                           others); prints its id, and on SIGTERM destroys it, prints "destroyed"
-//                           and ends.
-//   x_probe pixels ID [X Y W H]  prints the pixels of window ID ("root" for the root window), or
-//                           of a rectangle of it, one row a line, "red green blue" of each pixel.
+//   x_probe window W H [single]: maps a plain W x H window at the top left, which no window
+//     manager moves (with "single", of a visual without a double-buffered configuration with
+//     depth), for another program to draw into or to cover others; prints its id, and on SIGTERM
+//     destroys it, prints "destroyed" and ends.
+//   x_probe pixels ID [X Y W H]: prints the pixels of window ID ("root": the root window), or of
+//     a rectangle of it, one row a line, "red green blue" of each pixel.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -68,19 +67,13 @@ int serveWindow(Display* display, unsigned width, unsigned height, bool single) 
     }
     Window window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0,
                                   visual.depth, InputOutput, visual.visual, mask, &attributes);
-    XStoreName(display, window, "x_probe");
     XMapWindow(display, window);
     XSync(display, False);
     std::signal(SIGTERM, onTerm);
     std::printf("0x%lx\n", window);
     std::fflush(stdout);
-    while (!stop) {
-        while (XPending(display)) {
-            XEvent event;
-            XNextEvent(display, &event);
-        }
+    while (!stop) // the window asks for no events
         usleep(20000);
-    }
     XDestroyWindow(display, window);
     XSync(display, False);
     std::puts("destroyed");
