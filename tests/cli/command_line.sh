@@ -1,15 +1,13 @@
 #!/usr/bin/env bash
-# The real program's command line without a display: --help and --version print and exit 0,
-# usage errors (every text is the parser's unit test's) print one line and exit 2 without trying
-# to open the display, and the options that run the program reach the display's opening (where,
-# with no display, it stops).
+# The real program's command line without a display: --help (in 80 columns) and --version print
+# and exit 0, a usage error (every other text is the parser's unit test's) prints one line and
+# exits 2 without trying to open the display, and the options that run the program, every one the
+# panel writes among them, reach the display's opening (where, with no display, it stops).
 source "$(dirname "$0")/../support/e2e.sh"
 # run ARGS...: the program with no display; sets status, out and err.
 run() {
     env -u DISPLAY -u XSCREENSAVER_WINDOW "$@" >"$work/out" 2>"$work/err"
-    status=$?
-    out=$(cat "$work/out")
-    err=$(cat "$work/err")
+    status=$? out=$(<"$work/out") err=$(<"$work/err")
 }
 
 run "$TYVOK" --help

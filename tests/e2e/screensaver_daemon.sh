@@ -8,54 +8,31 @@ privateDisplay
 user=nobody
 chmod 755 "$work"
 prefix=$work/prefix
-home=$work/home
 installBuild "$prefix"
-cp "$SWAP_COUNTER" "$prefix/swap_counter.so"
+hack=$prefix/libexec/xscreensaver/tyvok
+cp "$SWAP_COUNTER" "$prefix/swaps.so"
 # Under the sanitizers the leak check's suppressions must be readable by that user as well.
 if [[ ${LSAN_OPTIONS:-} =~ suppressions=([^:]+) ]]; then
     cp "${BASH_REMATCH[1]}" "$prefix/lsan.supp"
     export LSAN_OPTIONS=${LSAN_OPTIONS/${BASH_REMATCH[1]}/$prefix/lsan.supp}
 fi
-hack=$prefix/libexec/xscreensaver/tyvok
-mkdir "$home"
+mkdir "$work/home"
 install -o "$user" -m 644 /dev/null "$swapLog"
-cat >"$home/.xscreensaver" <<EOF
-mode: one
-selected: 0
-lock: False
-fade: False
-unfade: False
-splash: False
-timeout: 1:00:00
-programs: SWAP_LOG=$swapLog LD_PRELOAD=$prefix/swap_counter.so $hack --root \\n
-EOF
-chown -R "$user" "$home"
-daemon=""
-extraCleanup='stopDaemon'
-stopDaemon() {
-    [ -z "$daemon" ] || { xscreensaver-command -exit &>/dev/null; kill "$daemon"; wait "$daemon"; }
-} 2>/dev/null
-(cd "$home" && HOME=$home exec setpriv --reuid "$user" --regid nogroup --clear-groups \
+printf '%s\n' "mode: one" "selected: 0" "lock: False" "fade: False" "unfade: False" "splash: False" \
+    "timeout: 1:00:00" "programs: SWAP_LOG=$swapLog LD_PRELOAD=$prefix/swaps.so $hack --root \\n" \
+    >"$work/home/.xscreensaver"
+chown -R "$user" "$work/home"
+(cd "$work/home" && HOME=$work/home exec setpriv --reuid "$user" --regid nogroup --clear-groups \
     xscreensaver -no-splash -verbose) >"$work/daemon.log" 2>&1 &
 daemon=$!
+extraCleanup='xscreensaver-command -exit &>/dev/null; kill $daemon; wait $daemon'
 within=30 waitFor "answer from the daemon" eval 'xscreensaver-command -version &>/dev/null' ||
     finish
 
-look() { read -r _ _ lit changed _ <<<"$("$X_PROBE" pixels root "$work/pixels")"; }
-hackPid() { pid=$(pgrep -u "$user" -x tyvok) && [ -n "$pid" ]; }
-pictured() { look && [ "$lit" -gt 1000 ]; }
-
 xscreensaver-command -activate >/dev/null
-if within=30 waitFor "Tyvok started by the daemon" hackPid &&
-    within=60 waitFor "picture on the screen" pictured; then
-    # Past the fade-in, two looks 10 frames apart.
-    within=60 waitFor "3 s on the program's clock" eval '[ "$(programMs 4)" -ge 3000 ]'
-    look
-    waitSwaps $(($(swaps) + 10))
-    look
-    echo "$changed of 786432 pixels changed in 10 frames, $lit lit"
-    [ "$changed" -gt 1000 ] || fail "the picture hardly moved: $changed pixels changed"
-    [ "$lit" -gt 10000 ] || fail "the screen is nearly black: $lit pixels lit"
+if within=30 waitFor "Tyvok started by the daemon" eval 'pid=$(pgrep -u "$user" -x tyvok)' &&
+    waitMs 3000; then
+    drawsInEveryQuadrant root 1024 768
     own=$(for option in --name --class --classname; do xdotool search "$option" '[Tt]yvok'; done)
     [ -z "$own" ] || fail "Tyvok opened windows of its own: $own"
     xscreensaver-command -deactivate >/dev/null

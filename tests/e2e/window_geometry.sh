@@ -9,12 +9,10 @@ privateDisplay
 # --window.
 while read -r expected options; do
     startTyvok --window $options
-    # This run has drawn, and the last run's window is gone: the one window is this run's.
-    waitSwaps 3 && waitFor "one window" eval '[[ $(xwininfo -root -children) == *" 1 child:"* ]]'
-    read -r window place <<<"$(xwininfo -root -children | awk '/"Tyvok"/ { print $1, $(NF - 1) }')"
-    read -r _ _ lit _ <<<"$("$X_PROBE" pixels "${window:-0}" "$work/pixels")"
-    echo "$options: $place, $lit pixels lit, stderr: $(cat "$work/stderr")"
-    [ "$place" = "$expected" ] && [ "${lit:-0}" -gt 0 ] && [ ! -s "$work/stderr" ] ||
+    findWindow && waitSwaps 3 && look "$window" || { stopTyvok; continue; }
+    place=$(xwininfo -id "$window" | awk '/Absolute upper-left/ { p = p "+" $NF } END { print p }')
+    echo "$options: ${width}x$height$place, $lit pixels lit, stderr: $(cat "$work/stderr")"
+    [ "${width}x$height$place" = "$expected" ] && [ "$lit" -gt 0 ] && [ ! -s "$work/stderr" ] ||
         fail "$options: not $expected, drawn, with an empty stderr"
     stopTyvok
 done <<CASES

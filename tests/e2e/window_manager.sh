@@ -7,24 +7,22 @@
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay 1024x768 openbox
 startTyvok --window --max-fps 30 -geometry 320x240
-waitFor "Tyvok window" findWindow || finish
+findWindow || finish
 # 1. "Press ? key for Help Screen" in the message line while its three seconds last.
-waitFor "the help hint's glyphs" eval '[ "$(glyphs "$window")" = ggggg ]'
-waitSwaps 10
+hintLooks "$window"
+[ "$hintGlyphs" -ge 15 ] || fail "no help hint"
 
 # 2. The class hint, and what the window manager made of it.
 classes=$(xprop -id "$window" WM_CLASS _OB_APP_NAME _OB_APP_CLASS)
 echo "$classes"
-for expected in 'WM_CLASS(STRING) = "tyvok", "Tyvok"' '_OB_APP_NAME(UTF8_STRING) = "tyvok"' \
-    '_OB_APP_CLASS(UTF8_STRING) = "Tyvok"'; do
-    grep -qxF "$expected" <<<"$classes" || fail "not $expected"
-done
-checkPacing "GLUT host" 3
+[ "$classes" = 'WM_CLASS(STRING) = "tyvok", "Tyvok"
+_OB_APP_NAME(UTF8_STRING) = "tyvok"
+_OB_APP_CLASS(UTF8_STRING) = "Tyvok"' ] || fail "not the class tyvok/Tyvok"
+checkPacing "GLUT host"
 
 # 3. Iconified until restored, then covered by a window over the whole screen until that goes.
 xdotool windowminimize "$window"
-unmapped() { xwininfo -id "$window" | grep -q 'Map State: IsUnMapped'; }
-if waitFor "unmapped window after iconifying" unmapped; then
+if waitFor "unmapped window after iconifying" eval 'xwininfo -id $window | grep -q IsUnMapped'; then
     sleepsWhileHidden iconified
     xdotool windowactivate --sync "$window"
     waitSwaps $(($(swaps) + 10)) && echo "restored: drawing again"
@@ -36,10 +34,10 @@ waitSwaps $(($(swaps) + 10)) && echo "uncovered: drawing again"
 
 # 4. Escape: the last frame drawn is the last one before 2.7 s past the key's whole second, at
 #    at least 1.4 s after the key, within the 0.3 s before that point.
-keyMs=$(programMs 3)
+keyMs=$(programMs)
 xdotool windowactivate --sync "$window" key Escape
 waitExit
-lastMs=$(programMs 3)
+lastMs=$(programMs)
 echo "Escape at about $keyMs ms: status $status, last frame at $lastMs ms on the program's clock"
 [ "$status" -eq 0 ] || fail "exit status $status after Escape"
 ((lastMs - keyMs >= 1400 && lastMs % 1000 > 400 && lastMs % 1000 <= 700)) ||

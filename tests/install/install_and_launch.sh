@@ -12,15 +12,11 @@ mv "$work/prefix" "$work/moved"
 prefix=$work/moved
 
 folder=/ TYVOK=$prefix/libexec/xscreensaver/tyvok startTyvok
-waitFor "Tyvok window" findWindow
+findWindow
 # The start-up message stays for three seconds and a gear may pass behind it; should the check
 # miss, l shows another message at the same place, over the black letterbox bar.
 boxes=""
-glyphsShown() {
-    sleep 0.5
-    boxes=$(glyphs "$window")
-    [ "$boxes" = ggggg ] || ! xdotool key l
-}
+glyphsShown() { sleep 0.5 && boxes=$(glyphs "$window") && [ "$boxes" = ggggg ] || ! xdotool key l; }
 waitFor "font glyphs in the message line" glyphsShown || echo "glyph boxes: $boxes"
 xdotool key Escape
 waitExit

@@ -5,11 +5,8 @@
 # reads the control fields, the manual page, the desktop entry and the metadata, finds no error
 # and no warning.
 source "$(dirname "$0")/../support/e2e.sh"
-(cd "$work" && cpack -G DEB --config "$TYVOK_BUILD/CPackConfig.cmake" >cpack.log 2>&1) || {
-    cat "$work/cpack.log"
-    fail "cpack -G DEB"
-    finish
-}
+(cd "$work" && cpack -G DEB --config "$TYVOK_BUILD/CPackConfig.cmake" >cpack.log 2>&1) ||
+    { cat "$work/cpack.log" && fail "cpack -G DEB" && finish; }
 deb=$(ls "$work"/tyvok_*.deb)
 dpkg-deb -c "$deb" | awk '{entry = $1; for (i = 6; i <= NF; ++i) entry = entry " " $i; print entry}' \
     >"$work/files"
@@ -22,9 +19,7 @@ for entry in '-rwxr-xr-x ./usr/bin/tyvok' '-rwxr-xr-x ./usr/libexec/tyvok/tyvok'
     grep -qxF -- "$entry" "$work/files" || fail "package lacks '$entry'"
 done
 # Informational notes are shown, not counted.
-allowRoot=()
-[ "$(id -u)" -eq 0 ] && allowRoot=(--allow-root)
-lintian "${allowRoot[@]}" "$deb" >"$work/lintian" 2>&1
+lintian $([ "$(id -u)" -ne 0 ] || echo --allow-root) "$deb" >"$work/lintian" 2>&1
 cat "$work/lintian"
 grep -q '^[EW]: ' "$work/lintian" && fail "lintian reports errors or warnings"
 finish

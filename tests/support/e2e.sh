@@ -8,40 +8,31 @@ support=$(dirname "${BASH_SOURCE[0]}")
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
 swapLog=$work/swaps
-pid=""
-helper=""
+pid="" helper="" window=""
 failures=0
 extraCleanup=:
 cleanup() {
     stopTyvok
     closeWindow
-    $extraCleanup
+    eval "$extraCleanup"
     [ ! -d "$work/xvfb" ] || "$support/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" && failures=$((failures + 1)); }
 finish() {
-    [ "$failures" -eq 0 ] && echo "$(basename "$0" .sh): all checks passed"
+    [ "$failures" -gt 0 ] || echo "$(basename "$0" .sh): all checks passed"
     exit $((failures > 0))
 }
 
 # privateDisplay [WxH [WINDOW_MANAGER]]: an Xvfb server of the test's own, made $DISPLAY.
 privateDisplay() {
     "$support/xvfb.sh" start "$work/xvfb" "$@" >/dev/null || exit 1
-    DISPLAY=$(cat "$work/xvfb/display")
-    export DISPLAY
+    export DISPLAY=$(cat "$work/xvfb/display")
 }
 
 # installBuild PREFIX: the build installed there, or the test ends.
-installBuild() {
-    cmake --install "$TYVOK_BUILD" --prefix "$1" >"$work/install.log" && return
-    cat "$work/install.log"
-    exit 1
-}
+installBuild() { cmake --install "$TYVOK_BUILD" --prefix "$1" >/dev/null || exit 1; }
 
 # startTyvok ARGS...: the program $TYVOK in $folder (its images' folder by default) with the swap
 # counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr.
@@ -51,19 +42,14 @@ startTyvok() {
         2>"$work/stderr" &
     pid=$!
 }
-stopTyvok() {
-    [ -z "$pid" ] || { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
-    pid=""
-}
+stopTyvok() { [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null; pid=""; }
 # running PID: the process has not ended (an ended child that is not yet waited for is a zombie).
 running() { [[ $(ps -o stat= -p "$1") == [^Z]* ]]; }
 # waitFor WHAT COMMAND...: waits for COMMAND to succeed (for $within seconds, the usual deadline
 # by default); fails the test at the deadline.
 waitFor() {
-    local what=$1
-    shift
-    waitSeconds=${within:-$waitSeconds} waitUntil "$@" && return
-    fail "no $what within ${within:-$waitSeconds} s"
+    waitSeconds=${within:-$waitSeconds} waitUntil "${@:2}" && return
+    fail "no $1 within ${within:-$waitSeconds} s"
     return 1
 }
 # waitExit: waits for the program to end; its exit status is left in $status (-1: still running
@@ -90,40 +76,33 @@ openWindow() {
     waitFor "test window" test -s "$work/window" || exit 1
     testWindow=$(head -n1 "$work/window")
 }
-closeWindow() {
-    [ -z "$helper" ] || { kill "$helper" 2>/dev/null; wait "$helper" 2>/dev/null; }
-    helper=""
-}
+closeWindow() { [ -z "$helper" ] || { kill "$helper" && wait "$helper"; } 2>/dev/null; helper=""; }
 
-# The swap log of this run of the program: its frames, its clocks and the window it draws in.
+# The swap log of this run of the program: its frames, its clock and the window it draws in.
 swaps() { wc -l <"$swapLog"; }
 waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
-# programMs COLUMN: the program's clock at the last swap (3: GLUT's, 4: the X-window host's).
-programMs() { awk -v c="$1" 'END { print $c + 0 }' "$swapLog"; }
-# findWindow: the window that this run of the program has drawn in, in $window.
-findWindow() {
-    window=$(awk 'END { print $5 }' "$swapLog")
-    [ -n "$window" ]
-}
-# checkPacing NAME COLUMN: for the program at --max-fps 30 (in a small window, where frames are
-# cheap even under the sanitizers), waits for 6 s on its clock (the swap log's COLUMN); no whole
-# second of that clock may hold more than 30 frames, and the frames that came on time (at most one
-# and a half periods after the one before) must come at 25 a second or more.
+# programMs: the program's clock at the last swap (GLUT's in the GLUT host, else the host's own).
+programMs() { awk 'END { print ($3 >= 0 ? $3 : $4) + 0 }' "$swapLog"; }
+# waitMs MS: waits (for up to 90 s, the sanitizers' pace) for MS on the program's clock.
+waitMs() { within=90 waitFor "$1 ms on the program's clock" eval '[ "$(programMs)" -ge '"$1"' ]'; }
+# findWindow: waits for this run's first frame; the window it drew in is then $window.
+findWindow() { waitSwaps 1 && window=$(awk 'END { print $5 }' "$swapLog"); }
+# checkPacing NAME: for the program at --max-fps 30 (in a small window, where frames are cheap
+# even under the sanitizers), waits for 6 s on its clock; no whole second of that clock may hold
+# more than 30 frames, and the frames that came on time (at most one and a half periods after the
+# one before) must come at 25 a second or more.
 checkPacing() {
     local verdict
-    within=90 waitFor "6 s on the $1's clock" eval '[ "$(programMs '"$2"')" -ge 6000 ]' || return
-    verdict=$(awk -v c="$2" '$c >= 0 {
-            second = int($c / 1000); ++perSecond[second]; times[second] = times[second] " " $c
-            if (second > lastSecond) lastSecond = second
-            if (seen && $c - last <= 50) { onTime++; span += $c - last }
-            seen = 1; last = $c
+    waitMs 6000 || return
+    verdict=$(awk '{ ms = $3 >= 0 ? $3 : $4 } ms >= 0 {
+            second = int(ms / 1000); most = ++perSecond[second] > most ? perSecond[second] : most
+            if (seen && ms - last <= 50) { onTime++; span += ms - last }
+            seen = 1; last = ms
         } END {
-            for (s = 0; s <= lastSecond; ++s) counts = counts " " perSecond[s] + 0
+            for (s = 0; s <= second; ++s) counts = counts " " perSecond[s] + 0
             rate = span > 0 ? onTime * 1000 / span : 0
             printf "frames in each second:%s; %d on time at %.1f a second\n", counts, onTime, rate
-            for (s = 0; s <= lastSecond; ++s)
-                if (perSecond[s] > 30) print "FAIL: more than 30 frames at (ms)" times[s]
-            if (onTime < 60 || rate < 25) print "FAIL: under 60 on time, or under 25 a second"
+            if (most > 30 || onTime < 60 || rate < 25) print "FAIL"
         }' "$swapLog")
     echo "$1: $verdict"
     [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
@@ -140,17 +119,66 @@ sleepsWhileHidden() {
     echo "$1: $frames frames and $ticks processor ticks while hidden"
     [ "$frames" -eq 0 ] && [ "$ticks" -le 5 ] || fail "$1: drew or ran while hidden"
 }
+
+# look ID: the pixels of window ID ("root": the root window) against the last look's: sets width,
+# height, lit (pixels brighter than dark grey), changed (pixels unlike the last look's) and
+# quadrants (the lit pixels of the top left, top right, bottom left and bottom right quarters).
+look() {
+    touch "$work/look"
+    "$X_PROBE" pixels "$1" >"$work/look.new"
+    read -r width height lit changed quadrants <<<"$(awk '
+        FILENAME == ARGV[1] { was[FNR] = $0; next }
+        { width = NF / 3; height = FNR; same = $0 == was[FNR]; same || split(was[FNR], old)
+          for (i = 1; i <= NF; i += 3) {
+              if ($i + $(i + 1) + $(i + 2) > 96) { ++lit; ++half[FNR, i > 3 * int(width / 2)] }
+              changed += !same && ($i != old[i] || $(i + 1) != old[i + 1] || $(i + 2) != old[i + 2])
+          }
+        } END {
+            for (y = 1; y <= height; ++y) for (x = 0; x < 2; ++x)
+                quarter[2 * (y > int(height / 2)) + x] += half[y, x]
+            print width + 0, height + 0, lit + 0, changed + 0, quarter[0] + 0, quarter[1] + 0,
+                quarter[2] + 0, quarter[3] + 0
+        }' "$work/look" "$work/look.new")"
+    mv "$work/look.new" "$work/look"
+}
+# drawsInEveryQuadrant ID W H: window ID is W x H, and past the fade-in its picture moves over a
+# hundredth of its pixels in 10 frames and lights a two-hundredth in each quadrant.
+drawsInEveryQuadrant() {
+    local least=$(($2 * $3 / 200))
+    look "$1"
+    waitSwaps $(($(swaps) + 10)) || return
+    look "$1"
+    echo "$width x $height: $lit pixels lit ($quadrants by quadrant), $changed changed in 10 frames"
+    [ "$width x $height" = "$2 x $3" ] || fail "window is $width x $height, not $2 x $3"
+    [ "$changed" -gt $((least * 2)) ] || fail "$2 x $3: the picture hardly moved in 10 frames"
+    for count in $quadrants; do
+        [ "$count" -gt "$least" ] || fail "$2 x $3: a quadrant is nearly black: $quadrants"
+    done
+}
 # glyphs ID: for each of the first five glyph boxes of the message line of window ID (10 x 20
 # pixels, 9 apart, from x 10 and y 6), "g" where it holds both lit and unlit pixels inside its
 # edges, else "-". A font sheet that failed to load draws every glyph as a solid box.
 glyphs() {
-    "$X_PROBE" rgb "$1" 0 7 60 18 | awk '{
-            for (box = 0; box < 5; ++box)
-                for (x = 11 + 9 * box; x < 19 + 9 * box; ++x) {
-                    i = x * 3 + 1; sum = $i + $(i + 1) + $(i + 2)
-                    if (sum >= 300) lit[box]++; else if (sum < 90) unlit[box]++
-                }
+    "$X_PROBE" pixels "$1" 0 7 60 18 | awk '{
+            for (x = 11; x < 56; ++x) if ((x - 10) % 9) {
+                box = int((x - 10) / 9); i = 3 * x + 1; sum = $i + $(i + 1) + $(i + 2)
+                lit[box] += sum >= 300; unlit[box] += sum < 90
+            }
         } END {
-            for (box = 0; box < 5; ++box) printf "%s", (lit[box] >= 5 && unlit[box] >= 30) ? "g" : "-"
+            for (box = 0; box < 5; ++box) printf "%s", (lit[box] >= 5 && unlit[box] >= 30 ? "g" : "-")
         }'
+}
+# hintLooks ID: from this run's first frame, six looks at the message line of window ID within
+# the three seconds of the start-up hint; sets hintGlyphs to the boxes that held a glyph, of 30. The
+# hint fills most of them; without it a star or a gear's edge makes a box look like a glyph now
+# and then.
+hintLooks() {
+    local boxes
+    hintGlyphs=0
+    findWindow || return
+    for _ in 1 2 3 4 5 6; do
+        boxes=$(glyphs "$1") && boxes=${boxes//-/} && hintGlyphs=$((hintGlyphs + ${#boxes}))
+        sleep 0.2
+    done
+    echo "$hintGlyphs glyphs in the message line's five boxes in six looks, until $(programMs) ms"
 }

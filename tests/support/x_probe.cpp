@@ -1,16 +1,10 @@
 // The end-to-end tests' X client, on $DISPLAY:
-//   x_probe window W H [single]  maps a plain W x H window (with "single", of a visual without a
-//                           double-buffered configuration with depth) at the top left, which no
-//                           window manager moves, for another program to draw into (or to cover
-//                           others); prints its id, and on SIGTERM destroys it, prints "destroyed"
-//                           and ends.
-//   x_probe pixels ID FILE  reads the window's pixels (ID "root" for the root window) and prints
-//                           "W H lit changed lit0 lit1 lit2 lit3": pixels brighter than dark
-//                           grey, pixels unlike those stored in FILE (-1 when FILE holds none of
-//                           this size), and the lit pixels of each quadrant (top left, top
-//                           right, bottom left, bottom right); then stores these pixels in FILE.
-//   x_probe rgb ID X Y W H  prints a rectangle of the window's pixels, one row a line, "red green
-//                           blue" of each pixel from left to right.
+//   x_probe window W H [single]: maps a plain W x H window at the top left, which no window
+//     manager moves (with "single", of a visual without a double-buffered configuration with
+//     depth), for another program to draw into or to cover others; prints its id, and on SIGTERM
+//     destroys it, prints "destroyed" and ends.
+//   x_probe pixels ID [X Y W H]: prints the pixels of window ID ("root": the root window), or of
+//     a rectangle of it, one row a line, "red green blue" of each pixel.
 #include <GL/glx.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -20,7 +14,6 @@
 #include <cstring>
 #include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -74,70 +67,33 @@ int serveWindow(Display* display, unsigned width, unsigned height, bool single) 
     }
     Window window = XCreateWindow(display, DefaultRootWindow(display), 0, 0, width, height, 0,
                                   visual.depth, InputOutput, visual.visual, mask, &attributes);
-    XStoreName(display, window, "x_probe");
     XMapWindow(display, window);
     XSync(display, False);
     std::signal(SIGTERM, onTerm);
     std::printf("0x%lx\n", window);
     std::fflush(stdout);
-    while (!stop) {
-        while (XPending(display)) {
-            XEvent event;
-            XNextEvent(display, &event);
-        }
+    while (!stop) // the window asks for no events
         usleep(20000);
-    }
     XDestroyWindow(display, window);
     XSync(display, False);
     std::puts("destroyed");
     return 0;
 }
 
-int readPixels(Display* display, Window window, const char* path) {
+int printPixels(Display* display, Window window, char** rectangle) {
     XWindowAttributes size;
     if (!XGetWindowAttributes(display, window, &size)) return 1;
-    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(size.width),
-                              static_cast<unsigned>(size.height), AllPlanes, ZPixmap);
+    int area[4] = {0, 0, size.width, size.height};
+    for (int i = 0; rectangle && i < 4; ++i)
+        area[i] = std::atoi(rectangle[i]);
+    XImage* image = XGetImage(display, window, area[0], area[1], static_cast<unsigned>(area[2]),
+                              static_cast<unsigned>(area[3]), AllPlanes, ZPixmap);
     if (!image) return 1;
-    const auto count = static_cast<std::size_t>(size.width) * static_cast<std::size_t>(size.height);
-    std::vector<unsigned long> pixels(count), before(count);
-    std::FILE* stored = std::fopen(path, "rb");
-    long changed = stored && std::fread(before.data(), sizeof before[0], count, stored) == count &&
-                           std::fgetc(stored) == EOF
-                       ? 0
-                       : -1;
-    if (stored) std::fclose(stored);
-    long lit = 0, quadrant[4] = {0, 0, 0, 0};
-    for (int y = 0, i = 0; y < size.height; ++y)
-        for (int x = 0; x < size.width; ++x, ++i) {
-            const unsigned long p = XGetPixel(image, x, y) & 0xffffff;
-            if (changed >= 0 && before[static_cast<std::size_t>(i)] != p) ++changed;
-            pixels[static_cast<std::size_t>(i)] = p;
-            if ((p >> 16) + ((p >> 8) & 0xff) + (p & 0xff) > 96) {
-                ++lit;
-                ++quadrant[(y >= size.height / 2) * 2 + (x >= size.width / 2)];
-            }
-        }
-    XDestroyImage(image);
-    std::printf("%d %d %ld %ld %ld %ld %ld %ld\n", size.width, size.height, lit, changed,
-                quadrant[0], quadrant[1], quadrant[2], quadrant[3]);
-    stored = std::fopen(path, "wb");
-    const bool written =
-        stored && std::fwrite(pixels.data(), sizeof pixels[0], count, stored) == count;
-    return (stored && std::fclose(stored) != 0) || !written;
-}
-
-int printRectangle(Display* display, Window window, char** rectangle) {
-    const int left = std::atoi(rectangle[0]), top = std::atoi(rectangle[1]);
-    const int width = std::atoi(rectangle[2]), height = std::atoi(rectangle[3]);
-    XImage* image = XGetImage(display, window, left, top, static_cast<unsigned>(width),
-                              static_cast<unsigned>(height), AllPlanes, ZPixmap);
-    if (!image) return 1;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
+    for (int y = 0; y < area[3]; ++y)
+        for (int x = 0; x < area[2]; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
             std::printf("%lu %lu %lu%c", (p >> 16) & 0xff, (p >> 8) & 0xff, p & 0xff,
-                        x + 1 < width ? ' ' : '\n');
+                        x + 1 < area[2] ? ' ' : '\n');
         }
     XDestroyImage(image);
     return 0;
@@ -159,13 +115,10 @@ int main(int argc, char** argv) {
     if (command == "window" && (argc == 4 || argc == 5))
         status = serveWindow(display, static_cast<unsigned>(std::atoi(argv[2])),
                              static_cast<unsigned>(std::atoi(argv[3])), argc == 5);
-    else if (command == "pixels" && argc == 4)
-        status = readPixels(display, window, argv[3]);
-    else if (command == "rgb" && argc == 7)
-        status = printRectangle(display, window, argv + 3);
+    else if (command == "pixels" && (argc == 3 || argc == 7))
+        status = printPixels(display, window, argc == 7 ? argv + 3 : nullptr);
     else
-        std::fputs("usage: x_probe window W H [direct] | pixels ID FILE | rgb ID X Y W H\n",
-                   stderr);
+        std::fputs("usage: x_probe window W H [single] | pixels ID [X Y W H]\n", stderr);
     XCloseDisplay(display);
     return status;
 }

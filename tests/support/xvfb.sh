@@ -13,10 +13,7 @@ manager=${4:-}
 mkdir -p "$dir"
 case "$action" in
 start)
-    if [ -f "$dir/pid" ] && kill -0 "$(cat "$dir/pid")" 2>/dev/null; then
-        kill "$(cat "$dir/pid")" || true
-    fi
-    rm -f "$dir/display" "$dir/pid"
+    "$0" stop "$dir"
     exec 3>"$dir/displayfd"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset >"$dir/xvfb.log" 2>&1 &
     echo $! >"$dir/pid"
@@ -25,25 +22,23 @@ start)
         cat "$dir/xvfb.log" >&2
         exit 1
     fi
-    echo ":$(head -n1 "$dir/displayfd")" >"$dir/display"
-    echo "Xvfb running on $(cat "$dir/display")"
+    export DISPLAY=:$(head -n1 "$dir/displayfd")
+    echo "$DISPLAY" >"$dir/display"
+    echo "Xvfb running on $DISPLAY"
     [ -z "$manager" ] && exit 0
-    DISPLAY=$(cat "$dir/display") "$manager" >"$dir/manager.log" 2>&1 &
+    "$manager" >"$dir/manager.log" 2>&1 &
     echo $! >"$dir/manager.pid"
     # A window manager that follows the EWMH names itself on the root window.
-    managerRunning() {
-        DISPLAY=$(cat "$dir/display") xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null |
-            grep -q 'window id'
-    }
+    managerRunning() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
     waitUntil managerRunning && exit 0
     echo "$manager did not start within $waitSeconds s:" >&2
-    cat "$dir/manager.log" >&2
-    cat "$dir/xvfb.log" >&2
+    cat "$dir/manager.log" "$dir/xvfb.log" >&2
     exit 1
     ;;
 stop)
-    if [ -f "$dir/manager.pid" ]; then kill "$(cat "$dir/manager.pid")" 2>/dev/null || true; fi
-    if [ -f "$dir/pid" ]; then kill "$(cat "$dir/pid")" 2>/dev/null || true; fi
+    for started in manager.pid pid; do
+        [ ! -f "$dir/$started" ] || kill "$(cat "$dir/$started")" 2>/dev/null || true
+    done
     rm -f "$dir/display" "$dir/pid" "$dir/manager.pid"
     ;;
 esac
