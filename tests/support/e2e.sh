@@ -151,11 +151,10 @@ drawsInEveryQuadrant() {
         [ "$count" -gt "$least" ] || fail "$2 x $3: a quadrant is nearly black: $quadrants"
     done
 }
-# hintLooks: from this run's first frame, six looks, within the start-up hint's three seconds, at
-# the first five glyph boxes of the message line of its window (10 x 20 pixels, 9 apart, from x 10
-# and y 6); sets hintGlyphs to the boxes, of 30, that held both lit and unlit pixels inside their
-# edges. The hint fills most of them; without it a star or a gear's edge makes a box look like a
-# glyph now and then, and a font sheet that failed to load draws each glyph as a solid box.
+# hintLooks: from this run's first frame, six looks within the start-up hint's three seconds at
+# the first five glyph boxes of its window's message line (10 x 20 pixels, 9 apart, from x 10, y 6);
+# sets hintGlyphs to the boxes of the 30 that held lit and unlit pixels inside their edges (a font
+# sheet that failed to load draws solid boxes; a star or a gear can make one box look like a glyph).
 hintLooks() {
     local boxes
     hintGlyphs=0
