@@ -9,8 +9,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
 swapLog=$work/swaps
 pid="" helper="" window=""
-failures=0
-extraCleanup=:
+failures=0 extraCleanup=:
 cleanup() {
     stopTyvok && closeWindow && eval "$extraCleanup"
     [ ! -d "$work/xvfb" ] || "$support/xvfb.sh" stop "$work/xvfb"
