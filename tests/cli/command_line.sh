@@ -30,15 +30,10 @@ run "$TYVOK" --foo
 # Every option XScreenSaver's panel can write (each arg-set and arg-unset, each slider at its low,
 # default and high value: 28 in all) is accepted after the panel's --root: the program stops at
 # the display.
-awk -v RS='<' 'function attribute(name) {
-        if (!match($0, "[[:space:]]" name "=\"[^\"]*\"")) return ""
-        return substr($0, RSTART + length(name) + 3, RLENGTH - length(name) - 4)
-    }
-    attribute("arg-set") != "" { print attribute("arg-set") }
-    attribute("arg-unset") != "" { print attribute("arg-unset") }
-    attribute("arg") ~ /%/ { for (i = 1; i <= 3; ++i) { arg = attribute("arg")
-        sub(/%/, attribute(i == 1 ? "low" : i == 2 ? "default" : "high"), arg); print arg } }
-' "$support/../../packaging/tyvok.xml" >"$work/panel"
+tr '\n' ' ' <"$support/../../packaging/tyvok.xml" | grep -o '<[^>]*>' | sed -n \
+    -e 's/.* arg-\(un\)\{0,1\}set="\([^"]*\)".*/\2/p' \
+    -e 's/.* arg="\([^"%]*\)%".* low="\([^"]*\)" high="\([^"]*\)" default="\([^"]*\)".*/\1\2\n\1\4\n\1\3/p' \
+    >"$work/panel"
 [ "$(wc -l <"$work/panel")" -eq 28 ] || fail "the panel's options were not all read: $(cat "$work/panel")"
 while read -r -a arguments; do
     run "$TYVOK" --root "${arguments[@]}"

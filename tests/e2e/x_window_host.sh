@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
-# The X-window host in a window that the test makes, on XScreenSaver's settings dialog's command
-# line (`--root --window-id`): it shows no help hint, paces its frames at its default 30, draws a
-# moving picture there and opens no window of its own, follows the window's new size, sleeps
-# while the window is unmapped and draws again once mapped, and ends with status 0 when the window
-# is destroyed; it draws in a child window of its own in a window of a visual without a
-# double-buffered configuration with depth, and into the root window with `--root` when
-# XSCREENSAVER_WINDOW is unset; SIGINT and SIGTERM end it by that signal; a window that does not
-# exist gives one line and status 1.
+# The X-window host: in a window that the test makes, on XScreenSaver's settings dialog's command
+# line; with the look from the command line; in a child window of its own; in the root window;
+# and given a window that does not exist.
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay
 
@@ -15,7 +10,7 @@ privateDisplay
 #    sleeps while unmapped; ends with 0 when the window is destroyed.
 openWindow 320 240
 startTyvok --root --window-id "$testWindow"
-hintLooks "$testWindow"
+hintLooks
 [ "$hintGlyphs" -lt 15 ] || fail "help hint shown"
 if checkPacing "X-window host"; then
     drawsInEveryQuadrant "$testWindow" 320 240

@@ -9,12 +9,9 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
 swapLog=$work/swaps
 pid="" helper="" window=""
-failures=0
-extraCleanup=:
+failures=0 extraCleanup=:
 cleanup() {
-    stopTyvok
-    closeWindow
-    eval "$extraCleanup"
+    stopTyvok && closeWindow && eval "$extraCleanup"
     [ ! -d "$work/xvfb" ] || "$support/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
@@ -35,11 +32,12 @@ privateDisplay() {
 installBuild() { cmake --install "$TYVOK_BUILD" --prefix "$1" >/dev/null || exit 1; }
 
 # startTyvok ARGS...: the program $TYVOK in $folder (its images' folder by default) with the swap
-# counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr.
+# counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr, SIGINT ignored
+# (as for a program started in the background; only a handler of its own ends it by SIGINT).
 startTyvok() {
     : >"$swapLog"
-    (cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER exec "$TYVOK" "$@") \
-        2>"$work/stderr" &
+    (trap '' INT && cd "${folder:-$TYVOK_DATA}" &&
+        SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER exec "$TYVOK" "$@") 2>"$work/stderr" &
     pid=$!
 }
 stopTyvok() { [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null; pid=""; }
@@ -60,8 +58,7 @@ waitExit() {
     stopTyvok
 }
 # stopBy SIGNAL: the program, sent SIGNAL, must end by it: status 128 + its number, once it has
-# released what it holds and raised the signal again (the scripts' programs start with SIGINT
-# ignored, so one without a handler of its own would not end).
+# released what it holds and raised the signal again.
 stopBy() {
     kill -"$1" "$pid"
     waitExit
@@ -111,10 +108,8 @@ checkPacing() {
 # next to no processor time (at most 5 ticks, where a busy loop would take hundreds) while the
 # test sleeps for 4 s, after 1 s for a frame under way to be swapped.
 sleepsWhileHidden() {
-    sleep 1
     local frames ticks
-    frames=$(swaps) ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat")
-    sleep 4
+    sleep 1 && frames=$(swaps) ticks=$(awk '{print $14 + $15}' "/proc/$pid/stat") && sleep 4
     frames=$(($(swaps) - frames)) ticks=$(($(awk '{print $14 + $15}' "/proc/$pid/stat") - ticks))
     echo "$1: $frames frames and $ticks processor ticks while hidden"
     [ "$frames" -eq 0 ] && [ "$ticks" -le 5 ] || fail "$1: drew or ran while hidden"
@@ -155,29 +150,23 @@ drawsInEveryQuadrant() {
         [ "$count" -gt "$least" ] || fail "$2 x $3: a quadrant is nearly black: $quadrants"
     done
 }
-# glyphs ID: for each of the first five glyph boxes of the message line of window ID (10 x 20
-# pixels, 9 apart, from x 10 and y 6), "g" where it holds both lit and unlit pixels inside its
-# edges, else "-". A font sheet that failed to load draws every glyph as a solid box.
-glyphs() {
-    "$X_PROBE" pixels "$1" 0 7 60 18 | awk '{
-            for (x = 11; x < 56; ++x) if ((x - 10) % 9) {
-                box = int((x - 10) / 9); i = 3 * x + 1; sum = $i + $(i + 1) + $(i + 2)
-                lit[box] += sum >= 300; unlit[box] += sum < 90
-            }
-        } END {
-            for (box = 0; box < 5; ++box) printf "%s", (lit[box] >= 5 && unlit[box] >= 30 ? "g" : "-")
-        }'
-}
-# hintLooks ID: from this run's first frame, six looks at the message line of window ID within
-# the three seconds of the start-up hint; sets hintGlyphs to the boxes that held a glyph, of 30. The
-# hint fills most of them; without it a star or a gear's edge makes a box look like a glyph now
-# and then.
+# hintLooks: from this run's first frame, six looks within the start-up hint's three seconds at
+# the first five glyph boxes of its window's message line (10 x 20 pixels, 9 apart, from x 10, y 6);
+# sets hintGlyphs to the boxes of the 30 that held lit and unlit pixels inside their edges (a font
+# sheet that failed to load draws solid boxes; a star or a gear can make one box look like a glyph).
 hintLooks() {
     local boxes
     hintGlyphs=0
     findWindow || return
     for _ in 1 2 3 4 5 6; do
-        boxes=$(glyphs "$1") && boxes=${boxes//-/} && hintGlyphs=$((hintGlyphs + ${#boxes}))
+        boxes=$("$X_PROBE" pixels "$window" 0 7 60 18 | awk '{
+                for (x = 11; x < 56; ++x) if ((x - 10) % 9) {
+                    box = int((x - 10) / 9); i = 3 * x + 1; sum = $i + $(i + 1) + $(i + 2)
+                    lit[box] += sum >= 300; unlit[box] += sum < 90
+                }
+            } END { for (box = 0; box < 5; ++box) glyphs += lit[box] >= 5 && unlit[box] >= 30
+                    print glyphs + 0 }')
+        hintGlyphs=$((hintGlyphs + boxes))
         sleep 0.2
     done
     echo "$hintGlyphs glyphs in the message line's five boxes in six looks, until $(programMs) ms"

@@ -18,9 +18,6 @@
 namespace {
 
 volatile std::sig_atomic_t stop = 0;
-void onTerm(int) {
-    stop = 1;
-}
 
 // A visual of the screen's depth without a double-buffered configuration with depth for windows.
 bool findSingleBufferedVisual(Display* display, XVisualInfo& found) {
@@ -69,7 +66,7 @@ int serveWindow(Display* display, unsigned width, unsigned height, bool single) 
                                   visual.depth, InputOutput, visual.visual, mask, &attributes);
     XMapWindow(display, window);
     XSync(display, False);
-    std::signal(SIGTERM, onTerm);
+    std::signal(SIGTERM, [](int) { stop = 1; });
     std::printf("0x%lx\n", window);
     std::fflush(stdout);
     while (!stop) // the window asks for no events
