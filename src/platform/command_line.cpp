@@ -164,7 +164,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
     // The spellings used, for the messages: the first option of a window of its own, the last
     // of another program's window, and --root's.
     std::string ownWindowOption, xWindowOption, rootOption;
-    bool windowIdGiven = false;
+    bool windowIdGiven = false, maxFpsGiven = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -228,6 +228,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             if (!readUnsigned(value.c_str(), false, number) || number > INT_MAX)
                 return usageError(badValue);
             options.maxFps = static_cast<int>(number);
+            maxFpsGiven = true;
             break;
         case Option::images:
             if (value.empty()) return usageError(badValue);
@@ -243,5 +244,6 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         !readUnsigned(screensaverWindowEnv, true, options.windowId))
         return usageError("invalid XSCREENSAVER_WINDOW " + quoted(screensaverWindowEnv) + " for " +
                           quoted(rootOption));
+    if (options.host == HostKind::xWindow && !maxFpsGiven) options.maxFps = xWindowDefaultFps;
     return {CommandOutcome::run, options, ""};
 }

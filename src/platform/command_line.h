@@ -11,8 +11,7 @@ enum class HostKind { glutWindow, xWindow };
 struct CommandLine {
     HostKind host = HostKind::glutWindow;
     bool startWindowed = false; // --window: start in the 512 x 512 window, as after f
-    int maxFps = -1;            // --max-fps N (N >= 0, 0 = unlimited); -1 = not given:
-                     // the host's default (0 in a window of its own, 30 in X-window mode)
+    int maxFps = 0;             // --max-fps N (0 = unlimited); not given: the host's default
     unsigned long windowId = 0; // --window-id ID (decimal or 0x hex), which wins over --root;
                                 // --root alone: the value of XSCREENSAVER_WINDOW (hex or
                                 // decimal), or 0 = the root window
@@ -27,6 +26,9 @@ struct CommandLine {
     std::string imageFolder; // --images DIR; empty: the working directory
     Look look;               // --image NAME, --fov N and the other look options
 };
+
+// The frame limit in an existing X window when --max-fps is not given.
+constexpr int xWindowDefaultFps = 30;
 
 enum class CommandOutcome { run, help, version, usageError };
 

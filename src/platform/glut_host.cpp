@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <string>
 
-void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions& options) {
+void startGlutHost(int* argc, char** argv, unsigned seedBase, const CommandLine& options) {
     startClock(seedBase);
     limitFrameRate(options.maxFps);
 
@@ -31,7 +31,7 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
     glutInitWindowSize(options.windowWidth, options.windowHeight);
     glutCreateWindow("Tyvok");
     setWindowClass(glXGetCurrentDisplay(), glXGetCurrentDrawable());
-    if (options.fullScreen)
+    if (!options.startWindowed)
         glutFullScreen();
     else
         app.flags.fullScreen = 0;
@@ -54,7 +54,7 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
         std::exit(0);
     }
     applyLook(options.look);
-    if (options.fullScreen) {
+    if (!options.startWindowed) {
         glutWarpPointer(pointerRestX, pointerRestY);
         glutSetCursor(GLUT_CURSOR_NONE);
     } else {
@@ -63,11 +63,10 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const HostOptions&
 }
 
 void startTyvok(int* argc, char** argv, unsigned seedBase) {
-    startGlutHost(argc, argv, seedBase,
-                  hostOptions(parseCommandLine(*argc, argv, nullptr).options));
+    startGlutHost(argc, argv, seedBase, parseCommandLine(*argc, argv, nullptr).options);
 }
 
-int runGlutHost(int* argc, char** argv, const HostOptions& options) {
+int runGlutHost(int* argc, char** argv, const CommandLine& options) {
     startGlutHost(argc, argv, steadyClockSeed(), options);
     catchStopSignals();
     glutMainLoop();

@@ -2,7 +2,6 @@
 #include "app/startup.h"
 #include "platform/command_line.h"
 #include "platform/glut_host.h"
-#include "platform/host_options.h"
 #include "platform/x_window_host.h"
 
 #include <cstdio>
@@ -20,7 +19,7 @@ int main(int argc, char** argv) {
     case CommandOutcome::usageError: std::fprintf(stderr, "%s\n", parsed.message.c_str()); return 2;
     case CommandOutcome::run: break;
     }
-    const HostOptions options = hostOptions(parsed.options);
-    if (options.host == HostKind::xWindow) return runXWindowHost(options, steadyClockSeed());
-    return runGlutHost(&argc, argv, options);
+    if (parsed.options.host == HostKind::xWindow)
+        return runXWindowHost(parsed.options, steadyClockSeed());
+    return runGlutHost(&argc, argv, parsed.options);
 }

@@ -134,7 +134,7 @@ FrameEnd drawOneFrame(Target& target, std::int64_t sinceStartMs) {
 
 } // namespace
 
-int runXWindowHost(const HostOptions& options, unsigned seedBase) {
+int runXWindowHost(const CommandLine& options, unsigned seedBase) {
     XSetErrorHandler(noteXError);
     Target target;
     target.display = XOpenDisplay(options.displayName);
