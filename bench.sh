@@ -26,11 +26,11 @@ cmake --build build -j"$(nproc)" --target tyvok tyvok_bench swap_counter
 
 work=$(mktemp -d)
 cleanup() {
-    tests/support/xvfb.sh stop "$work/xvfb" || true
+    tools/measure/xvfb.sh stop "$work/xvfb" || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-tests/support/xvfb.sh start "$work/xvfb" >/dev/null
+tools/measure/xvfb.sh start "$work/xvfb" >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 

@@ -190,8 +190,9 @@ void printSummary(const std::map<std::string, FrameTimes>& medians,
 void openWindow(int* argc, char** argv) {
     if (chdir(TYVOK_DATA_DIR) != 0) std::perror("chdir " TYVOK_DATA_DIR);
     startTyvok(argc, argv, 0);
-    if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; }, 30)) {
-        std::fprintf(stderr, "the window did not fill the screen within 30 s\n");
+    if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; })) {
+        std::fprintf(stderr, "the window did not fill the screen within %d s\n",
+                     waitDeadlineSeconds);
         std::exit(1);
     }
     // The renderer takes up a new size at a swap.

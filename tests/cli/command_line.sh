@@ -19,7 +19,7 @@ done
 [ "$(awk 'length > 80' "$work/out")" = "" ] || fail "--help is wider than 80 columns"
 run "$TYVOK" --version
 [ "$status:$out:$err" = "0:tyvok $(sed -n 's/^project(tyvok VERSION \([0-9.]*\).*/\1/p' \
-    "$support/../../CMakeLists.txt"):" ] || fail "--version: $status '$out' '$err'"
+    "$root/CMakeLists.txt"):" ] || fail "--version: $status '$out' '$err'"
 
 # A usage error: exit status 2, nothing on stdout, one line on stderr, and no attempt to open
 # the display (freeglut would have said so).
@@ -30,7 +30,7 @@ run "$TYVOK" --foo
 # Every option XScreenSaver's panel can write (each arg-set and arg-unset, each slider at its low,
 # default and high value: 28 in all) is accepted after the panel's --root: the program stops at
 # the display.
-tr '\n' ' ' <"$support/../../packaging/tyvok.xml" | grep -o '<[^>]*>' | sed -n \
+tr '\n' ' ' <"$root/packaging/tyvok.xml" | grep -o '<[^>]*>' | sed -n \
     -e 's/.* arg-\(un\)\{0,1\}set="\([^"]*\)".*/\2/p' \
     -e 's/.* arg="\([^"%]*\)%".* low="\([^"]*\)" high="\([^"]*\)" default="\([^"]*\)".*/\1\2\n\1\4\n\1\3/p' \
     >"$work/panel"

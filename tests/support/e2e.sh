@@ -2,8 +2,8 @@
 # its window, waits with deadlines, the failure count and the clean-up. CTest sets TYVOK (the
 # program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER and X_PROBE.
 set -uo pipefail
-support=$(dirname "${BASH_SOURCE[0]}")
-. "$support/wait.sh"
+root=$(dirname "${BASH_SOURCE[0]}")/../..
+. "$root/tools/measure/wait.sh"
 # The program is built with AddressSanitizer in one of the passes; the preloads come first.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
@@ -12,7 +12,7 @@ pid="" helper="" window=""
 failures=0 extraCleanup=:
 cleanup() {
     stopTyvok && closeWindow && eval "$extraCleanup"
-    [ ! -d "$work/xvfb" ] || "$support/xvfb.sh" stop "$work/xvfb"
+    [ ! -d "$work/xvfb" ] || "$root/tools/measure/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,7 +24,7 @@ finish() {
 
 # privateDisplay [WxH [WINDOW_MANAGER]]: an Xvfb server of the test's own, made $DISPLAY.
 privateDisplay() {
-    "$support/xvfb.sh" start "$work/xvfb" "$@" >/dev/null || exit 1
+    "$root/tools/measure/xvfb.sh" start "$work/xvfb" "$@" >/dev/null || exit 1
     export DISPLAY=$(cat "$work/xvfb/display")
 }
 

@@ -34,7 +34,7 @@ void startTestProgram(bool syntheticClockOnly, const char* imageFolder,
     argv.push_back(nullptr);
     startTyvok(&argc, const_cast<char**>(argv.data()), 0);
     if (syntheticClockOnly) glutDisplayFunc([] {});
-    if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; }, waitDeadlineSeconds))
+    if (!waitForFullScreen([] { return app.windowWidth * app.windowHeight; }))
         ADD_FAILURE() << "the window did not fill the screen within " << waitDeadlineSeconds
                       << " s";
     for (int i = 0; i < 20; ++i)
@@ -43,7 +43,7 @@ void startTestProgram(bool syntheticClockOnly, const char* imageFolder,
 }
 
 bool runLoopUntil(const std::function<bool()>& done) {
-    return pumpGlutUntil(done, waitDeadlineSeconds, handleIdle);
+    return pumpGlutUntil(done, handleIdle);
 }
 
 void pressKeys(const char* keys) {

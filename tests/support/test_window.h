@@ -13,9 +13,6 @@
 #include <string>
 #include <vector>
 
-// The suite's one deadline for any wait, in seconds.
-constexpr int waitDeadlineSeconds = TYVOK_WAIT_SECONDS;
-
 // Starts Tyvok as the executable does, with seed base 0, in `imageFolder` (the data folder
 // unless given) and `options` on its command line, and waits until the window fills the screen;
 // once per process. With `syntheticClockOnly` frames come only from renderFrameAt.

@@ -14,7 +14,7 @@ root=$(cd "$here/../.." && pwd)
 base=$1
 other=${2:-}
 work=$(mktemp -d /tmp/tyvok-calls-XXXXXX)
-trap '"$root/tests/support/xvfb.sh" stop "$work/xvfb"' EXIT
+trap '"$root/tools/measure/xvfb.sh" stop "$work/xvfb"' EXIT
 
 "$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev \
     apitrace xvfb
@@ -52,11 +52,12 @@ record() {
         sed -E 's/^[0-9]+ //; s/0x[0-9a-f]+/0x?/g' | grep -E '^gl' | grep -Ev '^glX' >"$work/$1.calls" || true
 }
 
-g++ -std=c++17 -O1 -shared -fPIC -o "$work/scripted_run.so" \
+. "$root/tools/measure/wait.sh"
+g++ -std=c++17 -O1 -shared -fPIC -o "$work/scripted_run.so" -DTYVOK_WAIT_SECONDS="$waitSeconds" \
     -I"$root/tools/measure" "$here"/*.cpp -lglut -ldl
 checkout "$base" base
 checkout "$other" other
-"$root/tests/support/xvfb.sh" start "$work/xvfb" >/dev/null
+"$root/tools/measure/xvfb.sh" start "$work/xvfb" >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 record base

@@ -14,8 +14,6 @@ namespace {
 
 using namespace scripted_run;
 
-constexpr int fullScreenSeconds = 30;
-
 // Draws `count` frames, `stepMs` apart on the script's clock, through the program's own display
 // callback (which reads the clock, draws and swaps).
 void frames(int count, int stepMs = 40) {
@@ -45,10 +43,10 @@ void press(const std::string& keys) {
         !program.mouse || !program.passiveMotion || !program.reshape)
         fail("the program did not register every callback the script drives");
     silenceWindowEvents();
-    if (!waitForFullScreen([] { return glutGet(GLUT_WINDOW_WIDTH) * glutGet(GLUT_WINDOW_HEIGHT); },
-                           fullScreenSeconds)) {
+    if (!waitForFullScreen(
+            [] { return glutGet(GLUT_WINDOW_WIDTH) * glutGet(GLUT_WINDOW_HEIGHT); })) {
         std::fprintf(stderr, "call-stream script: after %d s, window %d x %d, screen %d x %d\n",
-                     fullScreenSeconds, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
+                     waitDeadlineSeconds, glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT),
                      glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
         fail("the window did not reach full screen in time");
     }

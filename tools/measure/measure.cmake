@@ -1,9 +1,13 @@
 # The instruments that the tests, the benchmark and the tools share: the buffer-swap counter that
 # they load into the program (it lands in build/preload; the memory check builds its own copy),
-# and the picture comparison and the wait for full screen (tyvok_measure).
-include_guard(GLOBAL)
+# and the picture comparison and the waits for GLUT's window (tyvok_measure), whose deadline is
+# the one that wait.sh sets for every wait (TYVOK_WAIT_SECONDS).
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/wait.sh TYVOK_WAIT_SECONDS REGEX "^waitSeconds=[0-9]+$")
+string(REPLACE "waitSeconds=" "" TYVOK_WAIT_SECONDS "${TYVOK_WAIT_SECONDS}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/wait.sh)
 add_library(swap_counter SHARED ${CMAKE_CURRENT_LIST_DIR}/swap_counter.cpp)
 target_link_libraries(swap_counter PRIVATE ${CMAKE_DL_LIBS})
 set_target_properties(swap_counter PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/preload)
 add_library(tyvok_measure STATIC EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/picture_difference.cpp)
 target_include_directories(tyvok_measure PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_compile_definitions(tyvok_measure PUBLIC TYVOK_WAIT_SECONDS=${TYVOK_WAIT_SECONDS})

@@ -17,14 +17,14 @@ cmake --build build --target tyvok -j"$(nproc)"
 
 work=$(mktemp -d)
 cleanup() {
-    tests/support/xvfb.sh stop "$work/xvfb"
+    tools/measure/xvfb.sh stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
 # The tests' and the benchmark's swap counter counts the frames: one line per buffer swap.
 c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" tools/measure/swap_counter.cpp -ldl
 
-tests/support/xvfb.sh start "$work/xvfb" 320x240 >/dev/null
+tools/measure/xvfb.sh start "$work/xvfb" 320x240 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 

@@ -18,11 +18,11 @@ work=$(mktemp -d)
 tyvok=""
 cleanup() {
     [ -z "$tyvok" ] || kill "$tyvok" 2>/dev/null || true
-    "$root/tests/support/xvfb.sh" stop "$work/xvfb"
+    "$root/tools/measure/xvfb.sh" stop "$work/xvfb"
     rm -rf "$work"
 }
 trap cleanup EXIT
-"$root/tests/support/xvfb.sh" start "$work/xvfb" 640x480 >/dev/null
+"$root/tools/measure/xvfb.sh" start "$work/xvfb" 640x480 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
 

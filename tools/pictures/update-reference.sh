@@ -7,8 +7,8 @@ build=${1:-$root/build}
 
 cmake -S "$root" -B "$build" -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build" --target tyvok_window_tests tyvok_to_png -j2
-"$root/tests/support/xvfb.sh" start "$build/xvfb"
-trap '"$root/tests/support/xvfb.sh" stop "$build/xvfb"' EXIT
+"$root/tools/measure/xvfb.sh" start "$build/xvfb"
+trap '"$root/tools/measure/xvfb.sh" stop "$build/xvfb"' EXIT
 TYVOK_UPDATE_REFERENCE=1 "$build/tests/tyvok_window_tests" --gtest_filter='ReferenceFrame.*'
 
 mkdir -p "$root/docs"
