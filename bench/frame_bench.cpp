@@ -14,7 +14,7 @@
 #include "full_screen_wait.h"
 #include "picture_compare.h"
 #include "picture_limit.h"
-#include "platform/glut_host.h"
+#include "platform/glut/glut_host.h"
 #include "scene/gear_mesh.h"
 
 #include <GL/freeglut.h>

@@ -6,7 +6,7 @@
 #include "controls/help_screen.h"
 #include "lean_gear.h"
 #include "lean_text.h"
-#include "platform/glut_callbacks.h"
+#include "platform/glut/glut_callbacks.h"
 
 #include <GL/gl.h>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Tyvok's entry point: read the command line, then run the host it asks for.
 #include "app/startup.h"
 #include "platform/command_line.h"
-#include "platform/glut_host.h"
-#include "platform/x_window_host.h"
+#include "platform/glut/glut_host.h"
+#include "platform/x_window/x_window_host.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include "full_screen_wait.h"
 
 #include "app/frame.h"
-#include "platform/glut_host.h"
+#include "platform/glut/glut_host.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/globals.h"
-#include "platform/glut_callbacks.h"
+#include "platform/glut/glut_callbacks.h"
 
 #include <GL/freeglut.h>
 #include <cmath>

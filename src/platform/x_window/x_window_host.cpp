@@ -1,5 +1,5 @@
 // The host for an existing X window: draws into it with Xlib and GLX, paced, without input.
-#include "platform/x_window_host.h"
+#include "platform/x_window/x_window_host.h"
 
 #include "app/frame.h"
 #include "app/globals.h"

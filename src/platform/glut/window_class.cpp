@@ -1,5 +1,5 @@
 // The class hint that names the program's window to the window manager.
-#include "platform/window_class.h"
+#include "platform/glut/window_class.h"
 
 #include <X11/Xutil.h>
 #include <unistd.h>

@@ -1,12 +1,12 @@
 // The host with a window of its own: GLUT opens it, delivers the input and runs the frames.
-#include "platform/glut_host.h"
+#include "platform/glut/glut_host.h"
 
 #include "app/globals.h"
 #include "app/look.h"
 #include "app/startup.h"
-#include "platform/glut_callbacks.h"
+#include "platform/glut/glut_callbacks.h"
+#include "platform/glut/window_class.h"
 #include "platform/host_events.h"
-#include "platform/window_class.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>

@@ -1,5 +1,5 @@
 // The GLUT host's callbacks: each window-system event handed to the program, and the frames.
-#include "platform/glut_callbacks.h"
+#include "platform/glut/glut_callbacks.h"
 
 #include "app/globals.h"
 #include "app/key_press.h"
