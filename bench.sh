@@ -15,8 +15,7 @@ skip=${BENCH_SKIP_SEC:-1}   # seconds after the first frame before counting star
 window=${BENCH_WINDOW_SEC:-4}
 starts=${BENCH_STARTS:-10}  # further short alternated runs of each, for the start-up time
 
-tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
-    libbenchmark-dev xvfb mesa-utils
+tools/scripts/install-packages.sh --build libbenchmark-dev xvfb mesa-utils
 
 cmake -S . -B build -DTYVOK_BENCHMARKS=ON >/dev/null
 while read -r image; do

@@ -3,7 +3,7 @@
 # and the arguments given.
 set -euo pipefail
 cd "$(dirname "$0")"
-tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev
+tools/scripts/install-packages.sh --build
 if [ ! -f build/CMakeCache.txt ]; then
     cmake -S . -B build
 fi

@@ -10,9 +10,8 @@ cd "$(dirname "$0")"
 # Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
 # lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
 # XScreenSaver's daemon.
-tools/scripts/install-packages.sh g++ cmake make freeglut3-dev libglu1-mesa-dev \
-    libgtest-dev libpng-dev xvfb xdotool x11-apps libxfixes-dev libxtst-dev groff-base \
-    dpkg-dev file lintian \
+tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
+    libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian \
     libx11-dev x11-utils procps openbox xscreensaver
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.

@@ -16,8 +16,7 @@ other=${2:-}
 work=$(mktemp -d /tmp/tyvok-calls-XXXXXX)
 trap '"$root/tools/measure/xvfb.sh" stop "$work/xvfb"' EXIT
 
-"$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev \
-    apitrace xvfb
+"$root/tools/scripts/install-packages.sh" --build apitrace xvfb
 
 # Unpacks a revision into $work/$2; an empty revision is the working tree as it stands.
 checkout() {

@@ -9,8 +9,7 @@ build=${1:-$root/build}
 out=$root/docs/gallery
 settle=1.5 # seconds after a key before the picture is taken, on the program's own pace
 
-"$root/tools/scripts/install-packages.sh" g++ cmake make freeglut3-dev libglu1-mesa-dev libpng-dev \
-    xvfb xdotool x11-apps pngquant
+"$root/tools/scripts/install-packages.sh" --build libpng-dev xvfb xdotool x11-apps pngquant
 cmake -S "$root" -B "$build" >/dev/null
 cmake --build "$build" --target tyvok tyvok_to_png -j2 >/dev/null
 
