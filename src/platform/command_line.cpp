@@ -22,6 +22,7 @@ enum class Option {
     display,
     maxFps,
     images,
+    x11,
     help,
     version,
 };
@@ -76,15 +77,24 @@ constexpr OptionEntry optionTable[] = {
      "default no limit in a window of its own, 30 in\nanother program's window"},
     {Option::images, Scope::either, "--images", nullptr, "DIR",
      "read the six images from folder DIR instead of the\nworking directory"},
+    {Option::x11, Scope::either, "--x11", nullptr, nullptr,
+     "use X, also where WAYLAND_DISPLAY is set (in a\nwindow of its own: through GLUT and "
+     "Xwayland)"},
     {Option::help, Scope::information, "--help", nullptr, nullptr, "show this help and exit"},
     {Option::version, Scope::information, "--version", nullptr, nullptr,
      "show the version and exit"},
 };
 
 std::string usageText() {
-    std::string text = "Usage: tyvok [OPTION]...\n"
-                       "Turning gears in front of a star field: full screen, in a window, or in\n"
-                       "another program's window (XScreenSaver's).";
+    std::string text =
+        "Usage: tyvok [OPTION]...\n"
+        "Turning gears in front of a star field: full screen, in a window, or in\n"
+        "another program's window (XScreenSaver's).\n"
+        "\n"
+        "Where WAYLAND_DISPLAY is set, a window of its own is a Wayland window, unless\n"
+        "--x11 or one of GLUT's X options (-display, -geometry, -iconic, -direct,\n"
+        "-indirect, -gldebug, -sync) asks for X; where no Wayland compositor can show\n"
+        "it there, it opens through X when DISPLAY is set.";
     const OptionEntry* previous = nullptr;
     for (const OptionEntry& entry : optionTable) {
         if (!previous || previous->scope != entry.scope)
@@ -159,12 +169,12 @@ const OptionEntry* findOption(const std::string& name) {
 } // namespace
 
 ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
-                                   const char* screensaverWindowEnv) {
+                                   const Environment& environment) {
     CommandLine options;
     // The spellings used, for the messages: the first option of a window of its own, the last
     // of another program's window, and --root's.
     std::string ownWindowOption, xWindowOption, rootOption;
-    bool windowIdGiven = false, maxFpsGiven = false;
+    bool windowIdGiven = false, maxFpsGiven = false, x11Asked = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -213,8 +223,9 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         case Option::geometry:
             if (!readGeometry(value, options)) return usageError(badValue);
             options.geometryArgument = i;
+            x11Asked = true;
             break;
-        case Option::glutFlag: break; // glutInit's alone
+        case Option::glutFlag: x11Asked = true; break; // glutInit's alone
         case Option::root: rootOption = name; break;
         case Option::windowId:
             // Window 0 would be the root window, which --root asks for by name.
@@ -223,7 +234,11 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             options.windowId = number;
             windowIdGiven = true;
             break;
-        case Option::display: options.displayName = argv[i]; break;
+        case Option::display:
+            options.displayName = argv[i];
+            x11Asked = true;
+            break;
+        case Option::x11: x11Asked = true; break;
         case Option::maxFps:
             if (!readUnsigned(value.c_str(), false, number) || number > INT_MAX)
                 return usageError(badValue);
@@ -240,10 +255,14 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         return usageError(quoted(ownWindowOption) + " cannot be combined with " +
                           quoted(xWindowOption));
     // XScreenSaver's settings dialog adds --window-id to a programs line that holds --root.
-    if (!rootOption.empty() && !windowIdGiven && screensaverWindowEnv &&
-        !readUnsigned(screensaverWindowEnv, true, options.windowId))
-        return usageError("invalid XSCREENSAVER_WINDOW " + quoted(screensaverWindowEnv) + " for " +
+    const char* screensaverWindow = environment.screensaverWindow;
+    if (!rootOption.empty() && !windowIdGiven && screensaverWindow &&
+        !readUnsigned(screensaverWindow, true, options.windowId))
+        return usageError("invalid XSCREENSAVER_WINDOW " + quoted(screensaverWindow) + " for " +
                           quoted(rootOption));
+    const bool waylandSession = environment.waylandDisplay && *environment.waylandDisplay;
+    if (options.host == HostKind::glutWindow && waylandSession && !x11Asked)
+        options.host = HostKind::wayland;
     if (options.host == HostKind::xWindow && !maxFpsGiven) options.maxFps = xWindowDefaultFps;
     return {CommandOutcome::run, options, ""};
 }

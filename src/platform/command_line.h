@@ -6,7 +6,9 @@
 
 #include <string>
 
-enum class HostKind { glutWindow, xWindow };
+// The host that runs the program: a window of its own through GLUT (on X) or on Wayland, or
+// another program's X window.
+enum class HostKind { glutWindow, wayland, xWindow };
 
 struct CommandLine {
     HostKind host = HostKind::glutWindow;
@@ -40,9 +42,15 @@ struct ParsedCommandLine {
     std::string message;
 };
 
-// Reads argv[1] onwards without changing argv; `screensaverWindowEnv` is the value of
-// XSCREENSAVER_WINDOW (nullptr when unset), read only for --root without --window-id. The first
-// --help, --version or error ends the reading. GLUT's own X options (-display, -geometry,
-// -iconic, -direct, -indirect, -gldebug, -sync) are left in argv for glutInit.
+// What the reading takes from the environment (nullptr: unset).
+struct Environment {
+    const char* screensaverWindow = nullptr; // XSCREENSAVER_WINDOW, for --root without --window-id
+    const char* waylandDisplay = nullptr;    // WAYLAND_DISPLAY: where set, a window of its own is
+                                             // a Wayland one, unless X is asked for
+};
+
+// Reads argv[1] onwards without changing argv. The first --help, --version or error ends the
+// reading. GLUT's own X options (-display, -geometry, -iconic, -direct, -indirect, -gldebug,
+// -sync) are left in argv for glutInit.
 ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
-                                   const char* screensaverWindowEnv);
+                                   const Environment& environment);

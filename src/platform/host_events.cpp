@@ -1,4 +1,5 @@
-// What both hosts wait on: the X connection, SIGTERM and SIGINT, and the monotonic clock.
+// What the hosts wait on: the window system's connection, SIGTERM and SIGINT, and the monotonic
+// clock.
 #include "platform/host_events.h"
 
 #include <algorithm>
@@ -45,12 +46,13 @@ void endBySignal(int signal) {
     _exit(128 + signal); // not reached: the default action of both signals ends the process
 }
 
-void waitForInput(int fd, std::int64_t timeoutMs) {
-    if (stopSignal) return;
+bool waitForInput(int fd, std::int64_t timeoutMs) {
+    if (stopSignal) return false;
     pollfd watched[2] = {{fd, POLLIN, 0}, {wakeRead, POLLIN, 0}};
     const int timeout =
         timeoutMs < 0 ? -1 : static_cast<int>(std::min<std::int64_t>(timeoutMs, 1 << 30));
-    poll(watched, wakeRead >= 0 ? 2 : 1, timeout);
+    return poll(watched, wakeRead >= 0 ? 2 : 1, timeout) > 0 &&
+           (watched[0].revents & (POLLIN | POLLHUP | POLLERR));
 }
 
 std::int64_t monotonicMs() {

@@ -1,4 +1,5 @@
-// What both hosts wait on: the X connection, SIGTERM and SIGINT, and the monotonic clock.
+// What the hosts wait on: the window system's connection, SIGTERM and SIGINT, and the monotonic
+// clock.
 #pragma once
 
 #include <cstdint>
@@ -13,9 +14,10 @@ int pendingStopSignal();
 // Ends the process by `signal` itself (its default action), so that the caller sees why.
 [[noreturn]] void endBySignal(int signal);
 
-// Sleeps until the X connection `fd` has something to read, a stop signal arrives or
-// `timeoutMs` milliseconds pass (a negative timeout: no limit).
-void waitForInput(int fd, std::int64_t timeoutMs);
+// Sleeps until the window system's connection `fd` has something to read, a stop signal arrives
+// or `timeoutMs` milliseconds pass (a negative timeout: no limit). True when `fd` can be read, or
+// has failed, which reading it then tells.
+bool waitForInput(int fd, std::int64_t timeoutMs);
 
 // The monotonic clock in whole milliseconds, and in nanoseconds.
 std::int64_t monotonicMs();

@@ -10,7 +10,7 @@ namespace {
 
 ParsedCommandLine parse(std::vector<const char*> arguments, const char* env = nullptr) {
     arguments.insert(arguments.begin(), "tyvok");
-    return parseCommandLine(static_cast<int>(arguments.size()), arguments.data(), env);
+    return parseCommandLine(static_cast<int>(arguments.size()), arguments.data(), {env, nullptr});
 }
 
 // What a command line sets: the host, --window, the frame limit, the window id, the window's

@@ -63,7 +63,7 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const CommandLine&
 }
 
 void startTyvok(int* argc, char** argv, unsigned seedBase) {
-    startGlutHost(argc, argv, seedBase, parseCommandLine(*argc, argv, nullptr).options);
+    startGlutHost(argc, argv, seedBase, parseCommandLine(*argc, argv, {}).options);
 }
 
 int runGlutHost(int* argc, char** argv, const CommandLine& options) {
