@@ -32,6 +32,7 @@ trap cleanup EXIT
 tools/measure/xvfb.sh start "$work/xvfb" >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
+unset WAYLAND_DISPLAY # the program on that display, also when run in a Wayland session
 
 echo "== Machine"
 echo "cores: $(nproc)"

@@ -6,14 +6,15 @@
 source "$(dirname "$0")/../support/e2e.sh"
 # run ARGS...: the program with no display; sets status, out and err.
 run() {
-    env -u DISPLAY -u XSCREENSAVER_WINDOW "$@" >"$work/out" 2>"$work/err"
+    env -u DISPLAY -u WAYLAND_DISPLAY -u XSCREENSAVER_WINDOW "$@" >"$work/out" 2>"$work/err"
     status=$? out=$(<"$work/out") err=$(<"$work/err")
 }
 
 run "$TYVOK" --help
 [ "$status" -eq 0 ] && [ -z "$err" ] || fail "--help: status $status, stderr '$err'"
 for option in --window '-geometry WxH+X+Y' -iconic -direct -indirect -gldebug -sync \
-    '--root, -root' '--window-id ID' '-display NAME' '--max-fps N' '--images DIR' --help --version; do
+    '--root, -root' '--window-id ID' '-display NAME' '--max-fps N' '--images DIR' --x11 --help \
+    --version; do
     [[ $'\n'$out == *$'\n'"  $option  "* ]] || fail "--help does not list '$option'"
 done
 [ "$(awk 'length > 80' "$work/out")" = "" ] || fail "--help is wider than 80 columns"
@@ -46,4 +47,14 @@ done <"$work/panel"
 run "$TYVOK" --window --max-fps 30 -geometry 200x100+0+0 -sync --images /none -display :97
 [ "$status" -ne 0 ] && [ "$status" -ne 2 ] && [[ $err == *:97* ]] && [[ $err != *--help* ]] ||
     fail "accepted options: status $status, stderr '$err'"
+
+# Where WAYLAND_DISPLAY names no compositor and no X display is set: one line, status 1. --x11 or
+# one of GLUT's X options goes to X at once.
+run env XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY=nowhere "$TYVOK"
+[ "$status:$err" = "1:tyvok: no Wayland compositor at 'nowhere' can show the window, and DISPLAY \
+is not set" ] || fail "no compositor: status $status, stderr '$err'"
+for option in --x11 -sync; do
+    run env XDG_RUNTIME_DIR="$work" WAYLAND_DISPLAY=nowhere "$TYVOK" "$option"
+    [[ $status == 1 && $err == *"failed to open display ''" ]] || fail "$option: $status, '$err'"
+done
 finish

@@ -22,10 +22,12 @@ finish() {
     exit $((failures > 0))
 }
 
-# privateDisplay [WxH [WINDOW_MANAGER]]: an Xvfb server of the test's own, made $DISPLAY.
+# privateDisplay [WxH [WINDOW_MANAGER]]: an Xvfb server of the test's own, made $DISPLAY, where
+# the program runs on X also when the test is run in a Wayland session.
 privateDisplay() {
     "$root/tools/measure/xvfb.sh" start "$work/xvfb" "$@" >/dev/null || exit 1
     export DISPLAY=$(cat "$work/xvfb/display")
+    unset WAYLAND_DISPLAY
 }
 
 # installBuild PREFIX: the build installed there, or the test ends.

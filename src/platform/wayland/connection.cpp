@@ -7,6 +7,7 @@
 #include "xdg-output-unstable-v1-client-protocol.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -50,6 +51,11 @@ Connection::~Connection() {
 }
 
 bool Connection::open() {
+    // A socket's name is looked for in XDG_RUNTIME_DIR, and without one there is no compositor
+    // to find (the library would say so on stderr).
+    const char* socket = std::getenv("WAYLAND_DISPLAY");
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    if (!(socket && socket[0] == '/') && !(runtime && runtime[0] == '/')) return false;
     display = wl_display_connect(nullptr);
     if (!display) return false;
     static const wl_registry_listener listener{global, globalRemove};
