@@ -8,9 +8,9 @@
 
 namespace {
 
-ParsedCommandLine parse(std::vector<const char*> arguments, const char* env = nullptr) {
+ParsedCommandLine parse(std::vector<const char*> arguments, const Environment& environment) {
     arguments.insert(arguments.begin(), "tyvok");
-    return parseCommandLine(static_cast<int>(arguments.size()), arguments.data(), {env, nullptr});
+    return parseCommandLine(static_cast<int>(arguments.size()), arguments.data(), environment);
 }
 
 // What a command line sets: the host, --window, the frame limit, the window id, the window's
@@ -30,8 +30,8 @@ std::string fields(const CommandLine& line) {
 TEST(CommandLine, OptionsSetTheirFieldsOrNameTheirError) {
     const struct {
         std::vector<const char*> arguments;
-        std::string expected; // the fields, or "error: " and the line without its frame
-        const char* env = nullptr;
+        std::string expected;      // the fields, or "error: " and the line without its frame
+        const char* env = nullptr; // XSCREENSAVER_WINDOW
     } cases[] = {
         // clang-format off
         {{}, "glut fps 0 id 0 512x512 ''@0 images ''"},
@@ -112,7 +112,7 @@ TEST(CommandLine, OptionsSetTheirFieldsOrNameTheirError) {
         {{"--movement-speed", " 2"}, "error: invalid value ' 2' for '--movement-speed'"},
     }; // clang-format on
     for (const auto& c : cases) {
-        const ParsedCommandLine parsed = parse(c.arguments, c.env);
+        const ParsedCommandLine parsed = parse(c.arguments, {c.env});
         if (c.expected.rfind("error: ", 0) == 0) {
             EXPECT_EQ(parsed.outcome, CommandOutcome::usageError) << c.expected;
             EXPECT_EQ(parsed.message, "tyvok: " + c.expected.substr(7) + " (see 'tyvok --help')");
@@ -120,5 +120,33 @@ TEST(CommandLine, OptionsSetTheirFieldsOrNameTheirError) {
             ASSERT_EQ(parsed.outcome, CommandOutcome::run) << parsed.message;
             EXPECT_EQ(fields(parsed.options), c.expected);
         }
+    }
+}
+
+// Where WAYLAND_DISPLAY is set, a window of its own is a Wayland window, unless X is asked for;
+// another program's window is X's in any case.
+TEST(CommandLine, AWaylandSessionShowsItsOwnWindowOnWaylandUnlessXIsAskedFor) {
+    const struct {
+        std::vector<const char*> arguments;
+        const char* waylandDisplay;
+        HostKind host;
+    } cases[] = {
+        {{}, "wayland-1", HostKind::wayland},
+        {{"--window", "--fov", "50", "--max-fps", "30"}, "wayland-1", HostKind::wayland},
+        {{}, "", HostKind::glutWindow},
+        {{}, nullptr, HostKind::glutWindow},
+        {{"--x11"}, "wayland-1", HostKind::glutWindow},
+        {{"-display", ":1"}, "wayland-1", HostKind::glutWindow},
+        {{"-geometry", "+1+1"}, "wayland-1", HostKind::glutWindow},
+        {{"-gldebug"}, "wayland-1", HostKind::glutWindow},
+        {{"--root", "--x11"}, "wayland-1", HostKind::xWindow},
+        {{"--window-id", "5"}, "wayland-1", HostKind::xWindow},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommandLine parsed = parse(c.arguments, {nullptr, c.waylandDisplay});
+        ASSERT_EQ(parsed.outcome, CommandOutcome::run) << parsed.message;
+        EXPECT_EQ(parsed.options.host, c.host)
+            << c.arguments.size() << " arguments, WAYLAND_DISPLAY "
+            << (c.waylandDisplay ? c.waylandDisplay : "unset");
     }
 }
