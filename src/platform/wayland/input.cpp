@@ -58,6 +58,8 @@ Input::~Input() {
     useSeat(nullptr);
     if (cursorSurface) wl_surface_destroy(cursorSurface);
     if (cursorTheme) wl_cursor_theme_destroy(cursorTheme);
+    if (keyState) xkb_state_unref(keyState);
+    if (keymapInUse) xkb_keymap_unref(keymapInUse);
     if (keys) xkb_context_unref(keys);
 }
 
