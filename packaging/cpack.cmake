@@ -12,7 +12,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "teeth, the picture wrapped over the gears and its texture mode, lighting,"
     "line and point drawing, a manual camera and a hyperspace mode that leaves"
     "trails. A help screen lists the keys."
-    "It also runs as an XScreenSaver hack, drawing into the screen saver's window.")
+    "It runs natively on X and on Wayland, and as an XScreenSaver hack, drawing"
+    "into the screen saver's window.")
 set(TYVOK_MAINTAINER "Tyvok maintainers <maintainers@tyvok.example>"
     CACHE STRING "The Debian package's maintainer")
 set(CPACK_PACKAGE_CONTACT ${TYVOK_MAINTAINER})
@@ -21,8 +22,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Where Debian files its own XScreenSaver packages.
 set(CPACK_DEBIAN_PACKAGE_SECTION x11)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the program links, with versions, as dpkg-shlibdeps finds them.
+# The libraries the program links, with versions, as dpkg-shlibdeps finds them; and libdecor's
+# plugin, which it loads at run time to draw the window's frame where the Wayland compositor
+# draws none (libdecor only recommends it).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libdecor-0-plugin-1-cairo)
 # The program without its symbols: the package's users need no debugger's help.
 set(CPACK_STRIP_FILES ON)
 # Debian's file modes and ownership, whatever the build folder's umask.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder: it carries the files that users need, each
 # with its mode (the program, its launcher and XScreenSaver's link to it, the images, the
-# settings, the menu entry, the icon, the manual page and the copyright), and lintian, which also
-# reads the control fields, the manual page, the desktop entry and the metadata, finds no error
-# and no warning.
+# settings, the menu entry, the icon, the manual page and the copyright), depends on the libraries
+# it needs, and lintian, which also reads the control fields, the manual page, the desktop entry
+# and the metadata, finds no error and no warning.
 source "$(dirname "$0")/../support/e2e.sh"
 (cd "$work" && cpack -G DEB --config "$TYVOK_BUILD/CPackConfig.cmake" >cpack.log 2>&1) ||
     { cat "$work/cpack.log" && fail "cpack -G DEB" && finish; }
@@ -17,6 +17,13 @@ for entry in '-rwxr-xr-x ./usr/bin/tyvok' '-rwxr-xr-x ./usr/libexec/tyvok/tyvok'
     'lrwxrwxrwx ./usr/libexec/xscreensaver/tyvok -> ../../bin/tyvok' \
     "${files[@]/#/-rw-r--r-- ./usr/share/}"; do
     grep -qxF -- "$entry" "$work/files" || fail "package lacks '$entry'"
+done
+# The libraries it links, Wayland's among them, and libdecor's plugin, which it loads.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for package in libdecor-0-plugin-1-cairo libdecor-0-0 libwayland-client0 libxkbcommon0 libegl1 \
+    libglut3.12; do
+    [[ ", $depends," == *", $package"[\ ,]* ]] || fail "the package does not depend on $package"
 done
 # Informational notes are shown, not counted.
 lintian $([ "$(id -u)" -ne 0 ] || echo --allow-root) "$deb" >"$work/lintian" 2>&1
