@@ -3,10 +3,12 @@
 
 #include "platform/look_options.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -23,22 +25,30 @@ enum class Option {
     maxFps,
     images,
     x11,
+    layer,
+    output,
     help,
     version,
 };
 
 // Where an option applies. The options of a window of its own are glutInit's to act on, or act
-// on the window it opens; in another program's window there is no glutInit.
-enum class Scope { ownWindow, xWindow, either, information };
+// on the window it opens; in another program's window there is no glutInit; a layer has neither
+// a window nor X.
+enum class Scope { ownWindow, xWindow, layer, x11, anywhere, information };
 
 // What --help puts between the groups of options, in the order of Scope: a blank line and the
 // group's heading.
 constexpr const char* scopeHeadings[] = {
     "\nIn a window of its own:",
-    "\nIn another program's window:",
-    "\nIn either:",
+    "\nIn another program's X window:",
+    "\nOn a layer of the Wayland compositor's:",
+    "\nOn X, in a window of its own or another program's:",
+    "\nIn all of them:",
     "",
 };
+
+// The layers, by name, in the order of Layer.
+constexpr const char* layerNames[] = {"", "background", "overlay"};
 
 struct OptionEntry {
     Option option;
@@ -71,15 +81,23 @@ constexpr OptionEntry optionTable[] = {
     {Option::windowId, Scope::xWindow, "--window-id", nullptr, "ID",
      "draw into the existing X window ID (decimal, or\n"
      "hexadecimal after 0x); wins over --root"},
-    {Option::display, Scope::either, "-display", nullptr, "NAME", "the X display to use"},
-    {Option::maxFps, Scope::either, "--max-fps", nullptr, "N",
-     "draw at most N frames a second (0: no limit); by\n"
-     "default no limit in a window of its own, 30 in\nanother program's window"},
-    {Option::images, Scope::either, "--images", nullptr, "DIR",
-     "read the six images from folder DIR instead of the\nworking directory"},
-    {Option::x11, Scope::either, "--x11", nullptr, nullptr,
+    {Option::layer, Scope::layer, "--layer", nullptr, "LAYER",
+     "draw on the compositor's background layer, under\n"
+     "the windows (a wallpaper), or on its overlay layer,\n"
+     "above them (a screen saver that input ends)"},
+    {Option::output, Scope::layer, "--output", nullptr, "NAME",
+     "the output to cover, named as the compositor names\n"
+     "it (swaymsg -t get_outputs); by default the\ncompositor chooses"},
+    {Option::display, Scope::x11, "-display", nullptr, "NAME", "the X display to use"},
+    {Option::x11, Scope::x11, "--x11", nullptr, nullptr,
      "use X, also where WAYLAND_DISPLAY is set (in a\nwindow of its own: through GLUT and "
      "Xwayland)"},
+    {Option::maxFps, Scope::anywhere, "--max-fps", nullptr, "N",
+     "draw at most N frames a second (0: no limit); by\n"
+     "default no limit in a window of its own, 30 in\n"
+     "another program's window and on a layer"},
+    {Option::images, Scope::anywhere, "--images", nullptr, "DIR",
+     "read the six images from folder DIR instead of the\nworking directory"},
     {Option::help, Scope::information, "--help", nullptr, nullptr, "show this help and exit"},
     {Option::version, Scope::information, "--version", nullptr, nullptr,
      "show the version and exit"},
@@ -171,10 +189,10 @@ const OptionEntry* findOption(const std::string& name) {
 ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
                                    const Environment& environment) {
     CommandLine options;
-    // The spellings used, for the messages: the first option of a window of its own, the last
-    // of another program's window, and --root's.
-    std::string ownWindowOption, xWindowOption, rootOption;
-    bool windowIdGiven = false, maxFpsGiven = false, x11Asked = false;
+    // The spellings used, for the messages: the first option of a window of its own and of X,
+    // the last of another program's window, --layer and --output, and --root's.
+    std::string ownWindowOption, x11Option, xWindowOption, layerOption, outputOption, rootOption;
+    bool windowIdGiven = false, maxFpsGiven = false;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -210,6 +228,9 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         }
 
         if (entry->scope == Scope::ownWindow && ownWindowOption.empty()) ownWindowOption = name;
+        const bool glutOption = entry->option == Option::geometry ||
+                                entry->option == Option::glutFlag || entry->scope == Scope::x11;
+        if (glutOption && x11Option.empty()) x11Option = name;
         if (entry->scope == Scope::xWindow) {
             options.host = HostKind::xWindow;
             xWindowOption = name;
@@ -223,9 +244,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         case Option::geometry:
             if (!readGeometry(value, options)) return usageError(badValue);
             options.geometryArgument = i;
-            x11Asked = true;
             break;
-        case Option::glutFlag: x11Asked = true; break; // glutInit's alone
+        case Option::glutFlag: break; // glutInit's alone
         case Option::root: rootOption = name; break;
         case Option::windowId:
             // Window 0 would be the root window, which --root asks for by name.
@@ -234,11 +254,21 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             options.windowId = number;
             windowIdGiven = true;
             break;
-        case Option::display:
-            options.displayName = argv[i];
-            x11Asked = true;
+        case Option::display: options.displayName = argv[i]; break;
+        case Option::x11: break;
+        case Option::layer: {
+            const auto found = std::find_if(std::begin(layerNames) + 1, std::end(layerNames),
+                                            [&value](const char* layer) { return value == layer; });
+            if (found == std::end(layerNames)) return usageError(badValue);
+            options.layer = static_cast<Layer>(found - std::begin(layerNames));
+            layerOption = name;
             break;
-        case Option::x11: x11Asked = true; break;
+        }
+        case Option::output:
+            if (value.empty()) return usageError(badValue);
+            options.outputName = value;
+            outputOption = name;
+            break;
         case Option::maxFps:
             if (!readUnsigned(value.c_str(), false, number) || number > INT_MAX)
                 return usageError(badValue);
@@ -254,15 +284,24 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
     if (!ownWindowOption.empty() && !xWindowOption.empty())
         return usageError(quoted(ownWindowOption) + " cannot be combined with " +
                           quoted(xWindowOption));
+    for (const std::string& other : {ownWindowOption, xWindowOption, x11Option})
+        if (!layerOption.empty() && !other.empty())
+            return usageError(quoted(other) + " cannot be combined with " + quoted(layerOption));
+    if (!outputOption.empty() && layerOption.empty())
+        return usageError(quoted(outputOption) + " needs '--layer'");
+    const bool waylandSession = environment.waylandDisplay && *environment.waylandDisplay;
+    if (!layerOption.empty() && !waylandSession)
+        return usageError(quoted(layerOption) +
+                          " needs a Wayland compositor, and WAYLAND_DISPLAY is not set");
     // XScreenSaver's settings dialog adds --window-id to a programs line that holds --root.
     const char* screensaverWindow = environment.screensaverWindow;
     if (!rootOption.empty() && !windowIdGiven && screensaverWindow &&
         !readUnsigned(screensaverWindow, true, options.windowId))
         return usageError("invalid XSCREENSAVER_WINDOW " + quoted(screensaverWindow) + " for " +
                           quoted(rootOption));
-    const bool waylandSession = environment.waylandDisplay && *environment.waylandDisplay;
-    if (options.host == HostKind::glutWindow && waylandSession && !x11Asked)
+    if (options.host == HostKind::glutWindow && waylandSession && x11Option.empty())
         options.host = HostKind::wayland;
-    if (options.host == HostKind::xWindow && !maxFpsGiven) options.maxFps = xWindowDefaultFps;
+    if ((options.host == HostKind::xWindow || options.layer != Layer::none) && !maxFpsGiven)
+        options.maxFps = screenSaverFps;
     return {CommandOutcome::run, options, ""};
 }

@@ -6,9 +6,13 @@
 
 #include <string>
 
-// The host that runs the program: a window of its own through GLUT (on X) or on Wayland, or
-// another program's X window.
+// The host that runs the program: a window of its own through GLUT (on X) or on Wayland (or a
+// layer there), or another program's X window.
 enum class HostKind { glutWindow, wayland, xWindow };
+
+// The layer of the Wayland compositor's that --layer draws on: under the windows, a wallpaper;
+// above them, a screen saver.
+enum class Layer { none, background, overlay };
 
 struct CommandLine {
     HostKind host = HostKind::glutWindow;
@@ -25,12 +29,15 @@ struct CommandLine {
     int windowHeight = windowedSide;
     int geometryArgument = 0;
     std::string geometry;
-    std::string imageFolder; // --images DIR; empty: the working directory
-    Look look;               // --image NAME, --fov N and the other look options
+    Layer layer = Layer::none; // --layer LAYER, in the Wayland host
+    std::string outputName;    // --output NAME with it; empty: the compositor chooses
+    std::string imageFolder;   // --images DIR; empty: the working directory
+    Look look;                 // --image NAME, --fov N and the other look options
 };
 
-// The frame limit in an existing X window when --max-fps is not given.
-constexpr int xWindowDefaultFps = 30;
+// The frame limit in an existing X window and on a layer, where the program is a screen saver
+// or a wallpaper, when --max-fps is not given.
+constexpr int screenSaverFps = 30;
 
 enum class CommandOutcome { run, help, version, usageError };
 

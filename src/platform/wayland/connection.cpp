@@ -4,6 +4,7 @@
 
 #include "pointer-constraints-unstable-v1-client-protocol.h"
 #include "relative-pointer-unstable-v1-client-protocol.h"
+#include "wlr-layer-shell-unstable-v1-client-protocol.h"
 #include "xdg-output-unstable-v1-client-protocol.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ namespace {
 // The versions asked for, where the compositor offers them: buffer scales and surface
 // enter/leave (compositor 4), key repeat information (seat 5), output names (output 4).
 constexpr std::uint32_t compositorVersion = 4, seatVersion = 5, outputVersion = 4,
-                        xdgOutputVersion = 3;
+                        xdgOutputVersion = 3, layerShellVersion = 4;
 
 template <typename Proxy>
 Proxy* bind(wl_registry* registry, std::uint32_t name, const wl_interface& interface,
@@ -41,6 +42,10 @@ Connection::~Connection() {
         wl_output_destroy(output.output);
     }
     if (xdgOutputs) zxdg_output_manager_v1_destroy(xdgOutputs);
+    if (layerShell && zwlr_layer_shell_v1_get_version(layerShell) >= 3)
+        zwlr_layer_shell_v1_destroy(layerShell);
+    else if (layerShell)
+        wl_proxy_destroy(reinterpret_cast<wl_proxy*>(layerShell)); // no request before 3
     if (relativePointers) zwp_relative_pointer_manager_v1_destroy(relativePointers);
     if (pointerConstraints) zwp_pointer_constraints_v1_destroy(pointerConstraints);
     if (seat) wl_seat_destroy(seat);
@@ -96,6 +101,9 @@ void Connection::global(void* data, wl_registry* registry, std::uint32_t name,
     } else if (is(zwp_pointer_constraints_v1_interface)) {
         c.pointerConstraints = bind<zwp_pointer_constraints_v1>(
             registry, name, zwp_pointer_constraints_v1_interface, version, 1);
+    } else if (is(zwlr_layer_shell_v1_interface)) {
+        c.layerShell = bind<zwlr_layer_shell_v1>(registry, name, zwlr_layer_shell_v1_interface,
+                                                 version, layerShellVersion);
     } else if (is(zxdg_output_manager_v1_interface)) {
         c.xdgOutputs = bind<zxdg_output_manager_v1>(
             registry, name, zxdg_output_manager_v1_interface, version, xdgOutputVersion);

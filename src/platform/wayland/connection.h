@@ -12,6 +12,7 @@ struct zwp_relative_pointer_manager_v1;
 struct zwp_pointer_constraints_v1;
 struct zxdg_output_manager_v1;
 struct zxdg_output_v1;
+struct zwlr_layer_shell_v1;
 
 // A screen, as the compositor describes it.
 struct Output {
@@ -52,6 +53,7 @@ class Connection {
     zwp_relative_pointer_manager_v1* relativePointers = nullptr;
     zwp_pointer_constraints_v1* pointerConstraints = nullptr;
     zxdg_output_manager_v1* xdgOutputs = nullptr;
+    zwlr_layer_shell_v1* layerShell = nullptr; // the layers that wlroots compositors offer
     std::list<Output> outputs;
 
   private:

@@ -63,6 +63,12 @@ Input::~Input() {
     if (keys) xkb_context_unref(keys);
 }
 
+void Input::serve(InputUse newUse, std::int64_t motionFromMs) {
+    use = newUse;
+    userMotion = UserMotion(motionFromMs);
+    if (use == InputUse::endOnUser) cursorHidden = true; // as a screen saver hides it
+}
+
 void Input::attach(wl_surface* inputSurface, int bufferScale) {
     surface = inputSurface;
     scale = bufferScale;
@@ -121,22 +127,15 @@ void Input::capabilities(std::uint32_t caps) {
                wl_fixed_t y) {
                 inputOf(data).enter(serial, entered, wl_fixed_to_double(x), wl_fixed_to_double(y));
             },
-            [](void* data, wl_pointer*, std::uint32_t, wl_surface*) { inputOf(data).leave(); },
+            [](void* data, wl_pointer*, std::uint32_t, wl_surface*) {
+                inputOf(data).inside = false;
+            },
             [](void* data, wl_pointer*, std::uint32_t, wl_fixed_t x, wl_fixed_t y) {
-                Input& input = inputOf(data);
-                if (!input.inside || input.locked) return;
-                const double nowX = wl_fixed_to_double(x), nowY = wl_fixed_to_double(y);
-                input.moved(nowX - input.lastX, nowY - input.lastY);
-                input.lastX = nowX, input.lastY = nowY;
+                inputOf(data).motion(wl_fixed_to_double(x), wl_fixed_to_double(y));
             },
             [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t button,
-               std::uint32_t) {
-                // Press and release alike count as a report at the pointer's place.
-                Input& input = inputOf(data);
-                if (!input.inside) return;
-                clickPointer(app.input, button == BTN_LEFT,
-                             pointerRestX + static_cast<int>(std::lround(input.motionX)),
-                             pointerRestY + static_cast<int>(std::lround(input.motionY)));
+               std::uint32_t state) {
+                inputOf(data).button(button, state == WL_POINTER_BUTTON_STATE_PRESSED);
             },
             [](void*, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t) {},
             [](void*, wl_pointer*) {},
@@ -152,8 +151,7 @@ void Input::capabilities(std::uint32_t caps) {
                 [](void* data, zwp_relative_pointer_v1*, std::uint32_t, std::uint32_t,
                    wl_fixed_t dx, wl_fixed_t dy, wl_fixed_t, wl_fixed_t) {
                     // The accelerated motion, as X's pointer moves.
-                    if (inputOf(data).locked)
-                        inputOf(data).moved(wl_fixed_to_double(dx), wl_fixed_to_double(dy));
+                    inputOf(data).relativeMotion(wl_fixed_to_double(dx), wl_fixed_to_double(dy));
                 },
             };
             relativePointer = zwp_relative_pointer_manager_v1_get_relative_pointer(
@@ -187,6 +185,10 @@ void Input::keymap(int fd, std::uint32_t size) {
 }
 
 void Input::key(std::uint32_t code, bool pressed) {
+    if (use != InputUse::controls) {
+        if (pressed && use == InputUse::endOnUser && userActed) userActed();
+        return;
+    }
     if (!keyState) return;
     if (!pressed) {
         repeat.release(code);
@@ -234,11 +236,38 @@ void Input::enter(std::uint32_t serial, wl_surface* entered, double x, double y)
     inside = entered == surface;
     enterSerial = serial;
     lastX = x, lastY = y;
+    userMotion.entered(x, y);
     if (inside) setCursor();
 }
 
-void Input::leave() {
-    inside = false;
+// Unlocked, the pointer's place tells its motion.
+void Input::motion(double x, double y) {
+    if (!inside) return;
+    if (use == InputUse::endOnUser) {
+        if (userMotion.movedTo(x, y, monotonicMs()) && userActed) userActed();
+    } else if (use == InputUse::controls && !locked) {
+        moved(x - lastX, y - lastY);
+    }
+    lastX = x, lastY = y;
+}
+
+// Locked, the pointer's relative motion does.
+void Input::relativeMotion(double dx, double dy) {
+    if (use == InputUse::endOnUser) {
+        if (userMotion.movedBy(dx, dy, monotonicMs()) && userActed) userActed();
+    } else if (use == InputUse::controls && locked) {
+        moved(dx, dy);
+    }
+}
+
+// A button: press and release alike count as a report at the pointer's place.
+void Input::button(std::uint32_t which, bool pressed) {
+    if (!inside) return;
+    if (use == InputUse::endOnUser && pressed && userActed) userActed();
+    if (use != InputUse::controls) return;
+    clickPointer(app.input, which == BTN_LEFT,
+                 pointerRestX + static_cast<int>(std::lround(motionX)),
+                 pointerRestY + static_cast<int>(std::lround(motionY)));
 }
 
 void Input::moved(double dx, double dy) {
@@ -259,6 +288,7 @@ void Input::recentre() {
 // Entering the manual camera counts as a recentring, so that what the pointer did before does not
 // turn the camera.
 void Input::follow(bool manual, bool fullScreen) {
+    if (use != InputUse::controls) return;
     if (manual && !manualCamera) recentre();
     manualCamera = manual;
     lock(manualCamera);

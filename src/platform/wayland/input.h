@@ -5,6 +5,7 @@
 
 #include "platform/wayland/connection.h"
 #include "platform/wayland/key_repeat.h"
+#include "platform/wayland/user_motion.h"
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +20,10 @@ struct wl_cursor_theme;
 struct zwp_relative_pointer_v1;
 struct zwp_locked_pointer_v1;
 
+// What the input is for: the program's keys and pointer (in a window), nothing (on the
+// background layer, which gets none), or ending the screen saver (on the overlay layer).
+enum class InputUse { controls, none, endOnUser };
+
 class Input {
   public:
     explicit Input(Connection& connection);
@@ -29,8 +34,14 @@ class Input {
     // The surface whose input counts, and its buffer scale (for the cursor's image).
     void attach(wl_surface* surface, int scale);
 
-    // A key that gives a character went down, or repeats; set by the host.
+    // From now on input serves `use`; for endOnUser, motion counts from `motionFromMs` on the
+    // monotonic clock.
+    void serve(InputUse use, std::int64_t motionFromMs = 0);
+
+    // Set by the host: a key that gives a character went down, or repeats (controls); the user
+    // pressed a key or a button, or moved the pointer (endOnUser).
     std::function<void(unsigned char)> characterPressed;
+    std::function<void()> userActed;
 
     // The seat that the connection has bound, or nullptr when it has gone.
     void useSeat(wl_seat* seat);
@@ -54,7 +65,9 @@ class Input {
     void pressKey(std::uint32_t code);
     void releaseHeldKeys();
     void enter(std::uint32_t serial, wl_surface* surface, double x, double y);
-    void leave();
+    void motion(double x, double y);
+    void relativeMotion(double dx, double dy);
+    void button(std::uint32_t button, bool pressed);
     void moved(double dx, double dy);
     void setCursor();
     void lock(bool wanted);
@@ -63,6 +76,8 @@ class Input {
     Connection& connection;
     wl_surface* surface = nullptr;
     int scale = 1;
+    InputUse use = InputUse::controls;
+    UserMotion userMotion;
 
     wl_seat* seat = nullptr;
     wl_keyboard* keyboard = nullptr;

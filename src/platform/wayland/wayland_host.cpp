@@ -1,5 +1,5 @@
-// The Wayland host: the program in a window of its own on a Wayland compositor, through
-// wayland-client, EGL, xkbcommon and libdecor.
+// The Wayland host: the program in a window of its own on a Wayland compositor, or on one of its
+// layers, through wayland-client, EGL, xkbcommon and libdecor.
 #include "platform/wayland/wayland_host.h"
 
 #include "app/frame.h"
@@ -13,23 +13,35 @@
 #include "platform/wayland/connection.h"
 #include "platform/wayland/egl_context.h"
 #include "platform/wayland/input.h"
+#include "platform/wayland/layer_surface.h"
+#include "platform/wayland/surface.h"
 #include "platform/wayland/window.h"
 
 #include <GL/gl.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
 namespace {
+
+// On the overlay layer, pointer motion in the first half second (the pointer settling) does not
+// end the screen saver.
+constexpr std::int64_t settleMs = 500;
 
 // Declared in the order they are set up; torn down in the reverse order.
 struct Host {
     Connection connection;
-    Window window{connection};
+    Surface surface{connection};
+    std::optional<Window> window;      // a window of its own,
+    std::optional<LayerSurface> layer; // or a layer
+    wl_output* layerOutput = nullptr;  // the output --output names, or nullptr
     EglContext egl;
     Input input{connection};
     FramePacer pacer;
     std::int64_t startMs = 0; // the monotonic clock when the program's clock read 0
+    bool userActed = false;   // the overlay's input that ends the program
 };
 
 Host* host = nullptr;
@@ -40,21 +52,21 @@ void recentrePointer(int, int) {
 }
 const FrameHost waylandFrameHost{recentrePointer};
 
-// The window's size or scale has changed: the buffer, the view and the text follow.
+// The surface's size or scale has changed: the buffer, the view and the text follow.
 void resize(Host& h) {
-    const int scale = h.window.scale();
-    const int width = h.window.width() * scale, height = h.window.height() * scale;
+    const int scale = h.surface.scale();
+    const int width = h.surface.width() * scale, height = h.surface.height() * scale;
     h.egl.resize(width, height);
     reshapeView(width, height);
     textOverlay.currentWindowWidth = width;
     textOverlay.currentWindowHeight = height;
-    h.input.attach(h.window.surface, scale);
+    h.input.attach(h.surface.surface, scale);
 }
 
 void pressCharacter(Host& h, unsigned char key) {
     switch (pressProgramKey(key)) {
-    case KeyAction::enterWindow: h.window.setFullScreen(false); break;
-    case KeyAction::enterFullScreen: h.window.setFullScreen(true); break;
+    case KeyAction::enterWindow: h.window->setFullScreen(false); break;
+    case KeyAction::enterFullScreen: h.window->setFullScreen(true); break;
     default: break;
     }
     h.input.follow(settings.cameraMode == cameraManual, app.flags.fullScreen);
@@ -69,7 +81,7 @@ void pressCharacter(Host& h, unsigned char key) {
 // the commit that the swap makes.
 FrameEnd drawOneFrame(Host& h) {
     advanceProgramClock(static_cast<std::uint32_t>(monotonicMs() - h.startMs));
-    h.window.requestFrame();
+    h.surface.requestFrame();
     const FrameEnd end = drawFrame(waylandFrameHost);
     if (end == FrameEnd::drawn) h.egl.swap();
     h.pacer.frameDrawn(app.nowMs);
@@ -78,7 +90,7 @@ FrameEnd drawOneFrame(Host& h) {
 
 // Handles what the compositor sent, the keys' repeats and the stop signals, and draws a frame
 // whenever the compositor is ready for one and the frame limit allows it; otherwise sleeps until
-// one of them has something. A window that cannot be seen gets no frame callbacks, so it sleeps.
+// one of them has something. A surface that cannot be seen gets no frame callbacks, so it sleeps.
 int run(Host& h) {
     wl_display* display = h.connection.display;
     const int fd = wl_display_get_fd(display);
@@ -88,14 +100,14 @@ int run(Host& h) {
             releaseResources();
             endBySignal(signal);
         }
-        if (h.window.closed) {
+        if (h.surface.closed || h.userActed) {
             releaseResources();
             return 0;
         }
         const std::int64_t nowMs = monotonicMs();
         h.input.repeatDue(nowMs);
         std::int64_t waitMs = h.input.repeatWaitMs(nowMs);
-        if (h.window.frameDue) {
+        if (h.surface.frameDue) {
             const std::int64_t frameWaitMs = h.pacer.waitMs(nowMs - h.startMs);
             if (frameWaitMs == 0) {
                 if (drawOneFrame(h) == FrameEnd::quit) {
@@ -117,43 +129,90 @@ int run(Host& h) {
     }
 }
 
+// The output --output names, or nullptr with one line that lists those there are.
+wl_output* namedOutput(const Connection& connection, const std::string& name) {
+    std::string names;
+    for (const Output& output : connection.outputs) {
+        if (output.name == name) return output.output;
+        names += (names.empty() ? "" : ", ") + output.name;
+    }
+    std::fprintf(stderr, "tyvok: no output '%s' (the outputs: %s)\n", name.c_str(),
+                 names.empty() ? "none" : names.c_str());
+    return nullptr;
+}
+
+// The output the layer is on has gone: the program ends, as when the compositor closes it.
+void followOutputs(Host& h) {
+    h.surface.updateScale();
+    if (h.layerOutput && !h.connection.find(h.layerOutput)) h.surface.closed = true;
+}
+
 } // namespace
 
 std::optional<int> runWaylandHost(const CommandLine& options, unsigned seedBase) {
+    const bool onLayer = options.layer != Layer::none;
     Host h;
     h.connection.seatChanged = [&h](wl_seat* seat) { h.input.useSeat(seat); };
-    h.connection.outputsChanged = [&h] { h.window.updateScale(); };
-    if (!h.connection.open() || !h.connection.compositor || !h.connection.hasXdgWmBase ||
-        !h.egl.open(h.connection.display))
-        return std::nullopt;
-    if (!h.window.create() || !h.egl.attach(h.window.surface, windowedSide, windowedSide)) {
-        std::fprintf(stderr, "tyvok: cannot open a window on the Wayland compositor\n");
+    h.connection.outputsChanged = [&h] { followOutputs(h); };
+    const bool connected = h.connection.open() && h.connection.compositor;
+    if (onLayer && (!connected || !h.connection.layerShell)) {
+        std::fprintf(stderr, connected ? "tyvok: --layer needs the compositor's layer shell "
+                                         "(zwlr_layer_shell_v1), which it does not offer\n"
+                                       : "tyvok: --layer needs a Wayland compositor, and none "
+                                         "answers at WAYLAND_DISPLAY\n");
+        return 1;
+    }
+    if (!connected || (!onLayer && !h.connection.hasXdgWmBase) ||
+        !h.egl.open(h.connection.display)) {
+        if (!onLayer) return std::nullopt;
+        std::fprintf(stderr, "tyvok: EGL gives no desktop OpenGL context on the compositor\n");
+        return 1;
+    }
+    if (onLayer && !options.outputName.empty() &&
+        !(h.layerOutput = namedOutput(h.connection, options.outputName)))
+        return 1;
+    if (!h.surface.create() ||
+        (!onLayer && !h.window.emplace(h.surface).create(h.connection.display)) ||
+        !h.egl.attach(h.surface.surface, windowedSide, windowedSide)) {
+        std::fprintf(stderr, "tyvok: cannot open a surface on the Wayland compositor\n");
         return 1;
     }
     host = &h;
     h.pacer = FramePacer(options.maxFps);
-    h.input.characterPressed = [&h](unsigned char key) { pressCharacter(h, key); };
 
     startClock(seedBase);
     h.startMs = monotonicMs();
     catchStopSignals();
     // Text is laid out in the windowed size until the first configure, as in the GLUT host.
     textOverlay.currentWindowWidth = textOverlay.currentWindowHeight = windowedSide;
-    if (!initScene(true, options.imageFolder)) {
+    if (!initScene(!onLayer, options.imageFolder)) {
         std::printf("App cannot initialize.\n");
         std::exit(0);
     }
     applyLook(options.look);
+    h.surface.resized = [&h] { resize(h); };
+
+    if (onLayer) {
+        // A wallpaper or a screen saver: no keys for the controls, the automatic camera; on the
+        // overlay the user's first key, button or motion ends it.
+        h.input.serve(options.layer == Layer::overlay ? InputUse::endOnUser : InputUse::none,
+                      h.startMs + settleMs);
+        h.input.userActed = [&h] { h.userActed = true; };
+        if (!h.layer.emplace(h.surface).create(h.connection, options.layer, h.layerOutput))
+            connectionLost();
+        h.input.attach(h.surface.surface, h.surface.scale());
+        return run(h);
+    }
 
     // The window shows first at its windowed size, so that leaving full screen comes back to it.
-    h.window.resized = [&h] { resize(h); };
-    if (!h.window.map()) connectionLost();
+    h.input.characterPressed = [&h](unsigned char key) { pressCharacter(h, key); };
+    if (!h.window->map(h.connection.display)) connectionLost();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     h.egl.swap();
     if (options.startWindowed)
         app.flags.fullScreen = 0;
     else
-        h.window.setFullScreen(true);
+        h.window->setFullScreen(true);
     h.input.follow(settings.cameraMode == cameraManual, app.flags.fullScreen);
     return run(h);
 }
