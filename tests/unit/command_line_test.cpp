@@ -124,29 +124,53 @@ TEST(CommandLine, OptionsSetTheirFieldsOrNameTheirError) {
 }
 
 // Where WAYLAND_DISPLAY is set, a window of its own is a Wayland window, unless X is asked for;
-// another program's window is X's in any case.
-TEST(CommandLine, AWaylandSessionShowsItsOwnWindowOnWaylandUnlessXIsAskedFor) {
+// another program's window is X's in any case; a layer is Wayland's alone, paced as a screen
+// saver.
+TEST(CommandLine, AWaylandSessionChoosesTheWaylandHostAndItsLayers) {
     const struct {
         std::vector<const char*> arguments;
-        const char* waylandDisplay;
-        HostKind host;
+        std::string expected; // host, layer, output, frame limit; or the error
+        const char* waylandDisplay = "wayland-1";
     } cases[] = {
-        {{}, "wayland-1", HostKind::wayland},
-        {{"--window", "--fov", "50", "--max-fps", "30"}, "wayland-1", HostKind::wayland},
-        {{}, "", HostKind::glutWindow},
-        {{}, nullptr, HostKind::glutWindow},
-        {{"--x11"}, "wayland-1", HostKind::glutWindow},
-        {{"-display", ":1"}, "wayland-1", HostKind::glutWindow},
-        {{"-geometry", "+1+1"}, "wayland-1", HostKind::glutWindow},
-        {{"-gldebug"}, "wayland-1", HostKind::glutWindow},
-        {{"--root", "--x11"}, "wayland-1", HostKind::xWindow},
-        {{"--window-id", "5"}, "wayland-1", HostKind::xWindow},
+        {{}, "wayland fps 0"},
+        {{"--window", "--fov", "50", "--max-fps", "30"}, "wayland fps 30"},
+        {{}, "glut fps 0", ""},
+        {{}, "glut fps 0", nullptr},
+        {{"--x11"}, "glut fps 0"},
+        {{"-display", ":1"}, "glut fps 0"},
+        {{"-geometry", "+1+1"}, "glut fps 0"},
+        {{"-gldebug"}, "glut fps 0"},
+        {{"--root", "--x11"}, "x fps 30"},
+        {{"--window-id", "5"}, "x fps 30"},
+        {{"--layer", "background"}, "wayland background fps 30"},
+        {{"--layer=overlay", "--output", "DP-2", "--max-fps", "0"}, "wayland overlay DP-2 fps 0"},
+        {{"--layer", "top"}, "error: invalid value 'top' for '--layer'"},
+        {{"--output", "DP-2"}, "error: '--output' needs '--layer'"},
+        {{"--layer", "overlay", "--output="}, "error: invalid value '' for '--output'"},
+        {{"--layer", "overlay"},
+         "error: '--layer' needs a Wayland compositor, and WAYLAND_DISPLAY is not set",
+         nullptr},
+        {{"--window", "--layer", "overlay"}, "error: '--window' cannot be combined with '--layer'"},
+        {{"--layer", "overlay", "--root"}, "error: '--root' cannot be combined with '--layer'"},
+        {{"--layer", "overlay", "--window-id", "5"},
+         "error: '--window-id' cannot be combined with '--layer'"},
+        {{"--x11", "--layer", "background"}, "error: '--x11' cannot be combined with '--layer'"},
+        {{"--layer", "background", "-display", ":1"},
+         "error: '-display' cannot be combined with '--layer'"},
+        {{"-iconic", "--layer", "background"},
+         "error: '-iconic' cannot be combined with '--layer'"},
     };
     for (const auto& c : cases) {
         const ParsedCommandLine parsed = parse(c.arguments, {nullptr, c.waylandDisplay});
-        ASSERT_EQ(parsed.outcome, CommandOutcome::run) << parsed.message;
-        EXPECT_EQ(parsed.options.host, c.host)
-            << c.arguments.size() << " arguments, WAYLAND_DISPLAY "
-            << (c.waylandDisplay ? c.waylandDisplay : "unset");
+        const CommandLine& line = parsed.options;
+        const char* hosts[] = {"glut", "wayland", "x"};
+        const char* layers[] = {"", " background", " overlay"};
+        const std::string fields =
+            parsed.outcome == CommandOutcome::usageError
+                ? "error: " + parsed.message.substr(7, parsed.message.rfind(" (see") - 7)
+                : hosts[static_cast<int>(line.host)] + std::string(layers[int(line.layer)]) +
+                      (line.outputName.empty() ? "" : " " + line.outputName) + " fps " +
+                      std::to_string(line.maxFps);
+        EXPECT_EQ(fields, c.expected);
     }
 }
