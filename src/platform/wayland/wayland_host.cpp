@@ -17,7 +17,6 @@
 #include "platform/wayland/surface.h"
 #include "platform/wayland/window.h"
 
-#include <GL/gl.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -204,11 +203,14 @@ std::optional<int> runWaylandHost(const CommandLine& options, unsigned seedBase)
         return run(h);
     }
 
-    // The window shows first at its windowed size, so that leaving full screen comes back to it.
+    // The window shows its first frame at its windowed size, so that leaving full screen comes
+    // back to it.
     h.input.characterPressed = [&h](unsigned char key) { pressCharacter(h, key); };
     if (!h.window->map(h.connection.display)) connectionLost();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    h.egl.swap();
+    if (drawOneFrame(h) == FrameEnd::quit) {
+        releaseResources();
+        return 0;
+    }
     if (options.startWindowed)
         app.flags.fullScreen = 0;
     else
