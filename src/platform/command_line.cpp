@@ -22,6 +22,7 @@ enum class Option {
     display,
     maxFps,
     images,
+    textScale,
     help,
     version,
 };
@@ -76,6 +77,9 @@ constexpr OptionEntry optionTable[] = {
      "default no limit in a window of its own, 30 in\nanother program's window"},
     {Option::images, Scope::either, "--images", nullptr, "DIR",
      "read the six images from folder DIR instead of the\nworking directory"},
+    {Option::textScale, Scope::either, "--text-scale", nullptr, "X",
+     "draw the text X times larger, 1 to 8, fractions\n"
+     "allowed; by default at the desktop's scale (in X,\nits Xft.dpi / 96)"},
     {Option::help, Scope::information, "--help", nullptr, nullptr, "show this help and exit"},
     {Option::version, Scope::information, "--version", nullptr, nullptr,
      "show the version and exit"},
@@ -234,6 +238,13 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             if (value.empty()) return usageError(badValue);
             options.imageFolder = value;
             break;
+        case Option::textScale: {
+            double scale = 0;
+            if (!readNumber(value, scale) || scale < textScaleMin || scale > textScaleMax)
+                return usageError(badValue);
+            options.textScale = scale;
+            break;
+        }
         }
     }
     if (!ownWindowOption.empty() && !xWindowOption.empty())

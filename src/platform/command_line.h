@@ -4,6 +4,7 @@
 #include "app/look.h"
 #include "controls/run_flags.h"
 
+#include <optional>
 #include <string>
 
 enum class HostKind { glutWindow, xWindow };
@@ -25,10 +26,15 @@ struct CommandLine {
     std::string geometry;
     std::string imageFolder; // --images DIR; empty: the working directory
     Look look;               // --image NAME, --fov N and the other look options
+    // --text-scale X; empty: the desktop's scale
+    std::optional<double> textScale;
 };
 
 // The frame limit in an existing X window when --max-fps is not given.
 constexpr int xWindowDefaultFps = 30;
+
+// The text scales that --text-scale takes, the desktop's scale kept within them too.
+constexpr double textScaleMin = 1, textScaleMax = 8;
 
 enum class CommandOutcome { run, help, version, usageError };
 

@@ -14,17 +14,36 @@ template <typename Function> Function next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-// A glyph's quad as drawn: its corners on screen and in the font sheet, and whether it is the
-// first of a call that draws text.
+// A glyph's quad as drawn: its corners on screen, in window pixels, and in the font sheet, and
+// whether it is the first of a call that draws text.
 struct Quad {
-    float x0 = 1e9f, y0 = 1e9f, y1 = -1e9f, s = 0, t = 0;
+    double x0 = 1e9, y0 = 1e9, y1 = -1e9, s = 0, t = 0;
     int windowHeight = 0, vertices = 0;
     bool startsDraw = false;
+};
+
+// Where OpenGL puts a vertex in the window: the projection and modelview matrices and the
+// viewport at the quad's glBegin.
+struct ToWindow {
+    double projection[16], modelview[16];
+    GLint viewport[4];
+    void point(double x, double y, double& windowX, double& windowY) const {
+        double clip[4];
+        for (int row = 0; row < 4; ++row) {
+            clip[row] = 0;
+            for (int k = 0; k < 4; ++k)
+                clip[row] += projection[4 * k + row] *
+                             (modelview[4 * 3 + k] + modelview[k] * x + modelview[4 + k] * y);
+        }
+        windowX = viewport[0] + (clip[0] / clip[3] + 1) / 2 * viewport[2];
+        windowY = viewport[1] + (clip[1] / clip[3] + 1) / 2 * viewport[3];
+    }
 };
 
 bool recording = false, inQuad = false, newDraw = false;
 int errors = 0;
 Quad quad;
+ToWindow toWindow;
 std::vector<Quad> quads;
 std::vector<View>* views = nullptr;
 
@@ -68,7 +87,8 @@ std::vector<TextLine> recordedText() {
     std::vector<TextLine> lines;
     std::vector<std::vector<int>> penXs; // each line's glyphs' left edges
     for (const Quad& q : quads) {
-        const int x = static_cast<int>(q.x0), y = q.windowHeight - static_cast<int>(q.y0),
+        const int x = static_cast<int>(std::lround(q.x0)),
+                  y = q.windowHeight - static_cast<int>(std::lround(q.y0)),
                   size = static_cast<int>(std::lround(q.y1 - q.y0));
         if (lines.empty() || q.startsDraw || lines.back().y != y || lines.back().size != size)
             lines.push_back({x, y, size, ""}), penXs.emplace_back();
@@ -121,9 +141,11 @@ void glBegin(GLenum mode) {
     static auto real = next<void (*)(GLenum)>("glBegin");
     inQuad = recording && mode == GL_QUADS;
     if (inQuad) {
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport); // text is drawn on a viewport of the whole window
-        quad = Quad{}, quad.windowHeight = viewport[3];
+        glGetDoublev(GL_PROJECTION_MATRIX, toWindow.projection);
+        glGetDoublev(GL_MODELVIEW_MATRIX, toWindow.modelview);
+        // Text is drawn on a viewport of the whole window.
+        glGetIntegerv(GL_VIEWPORT, toWindow.viewport);
+        quad = Quad{}, quad.windowHeight = toWindow.viewport[3];
         quad.startsDraw = std::exchange(newDraw, false);
     }
     real(mode);
@@ -138,8 +160,10 @@ void glTexCoord2f(GLfloat s, GLfloat t) {
 void glVertex2f(GLfloat x, GLfloat y) {
     static auto real = next<void (*)(GLfloat, GLfloat)>("glVertex2f");
     if (inQuad) {
-        quad.x0 = std::min(quad.x0, x), quad.y0 = std::min(quad.y0, y);
-        quad.y1 = std::max(quad.y1, y), ++quad.vertices;
+        double windowX = 0, windowY = 0;
+        toWindow.point(x, y, windowX, windowY);
+        quad.x0 = std::min(quad.x0, windowX), quad.y0 = std::min(quad.y0, windowY);
+        quad.y1 = std::max(quad.y1, windowY), ++quad.vertices;
     }
     real(x, y);
 }
