@@ -136,5 +136,21 @@ void TextOverlay::checkGlError(int windowWidth, double nowSec) {
 }
 
 void TextOverlay::setTextScale(double newScale) {
+    if (newScale == scale) return;
     scale = newScale;
+    setFontFilter();
+}
+
+void TextOverlay::setFontTexture(unsigned name) {
+    fontTexture = name;
+    if (scale != 1) setFontFilter();
+}
+
+// Magnified further than the font sheet's 1.25 at scale 1, the linear filter smears each texel
+// into its neighbours and the glyphs go soft; the nearest texel keeps their edges. The sample
+// window reaches into the next cells' first two columns and rows, which the sheet keeps black.
+void TextOverlay::setFontFilter() {
+    if (fontTexture == 0) return;
+    glBindTexture(GL_TEXTURE_2D, fontTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, scale == 1 ? GL_LINEAR : GL_NEAREST);
 }

@@ -29,6 +29,8 @@ class TextOverlay {
     // more): the window's size divided by the scale, and glyphs drawn that many times larger.
     void setTextScale(double newScale);
     double textScale() const { return scale; }
+    // The font sheet's texture, from the texture table, magnified as the text scale asks.
+    void setFontTexture(unsigned name);
 
     int messageX, messageY;
     int storedX = 0, storedY = 0;
@@ -44,6 +46,7 @@ class TextOverlay {
 
   private:
     void showFormatted(const char* text, double nowSec);
+    void setFontFilter();
 
     double scale = 1;
 };

@@ -108,9 +108,10 @@ TEST(TextOnScreen, FrameRateReadoutTitleAndHelpLeaveTheMessageInPlace) {
 
 // At text scale 4 the 1024 x 768 window is a logical 256 x 192: the hint, the title, the readout,
 // the help screen and the error line stand where a window of 256 x 192 places them, four times as
-// far from the top left and four times as large.
+// far from the top left and four times as large. Glyphs keep sharp edges: a message over the
+// letterbox's black bar is black and white, without the grey that a smoothing filter leaves.
 TEST(TextOnScreen, AtTextScaleFourTheTextStandsInTheLogicalWindowFourTimesAsLarge) {
-    startTestProgram(true, nullptr, {"--text-scale", "4"});
+    startTestProgram(true, nullptr, {"--text-scale", "4", "--letterbox", "3"});
     const std::vector<TextLine> hint = textDrawnAt(2999);
     ASSERT_EQ(hint.size(), 2u) << "the hint and the title";
     EXPECT_EQ(hint[0], (TextLine{40, 100, 80, "Press ? key for Help Screen"}));
@@ -127,4 +128,15 @@ TEST(TextOnScreen, AtTextScaleFourTheTextStandsInTheLogicalWindowFourTimesAsLarg
     EXPECT_EQ(lines[0], (TextLine{4 * (256 - 120), 100, 80, " 10 Frame/Sec"}));
     expectHelpScreen(&lines[1], 17, 4);
     EXPECT_EQ(lines[30], (TextLine{4 * 102, 100, 80, "OpenGL Error: invalid enumerant"}));
+
+    pressKeys("?t");
+    ASSERT_EQ(textDrawnAt(20100)[0], (TextLine{40, 100, 80, "Textures Off"}));
+    const Picture picture = readPicture();
+    int white = 0, grey = 0;
+    for (int y = 768 - 100; y < 768 - 20; ++y)
+        for (int x = 40; x < 40 + 12 * 36; ++x) {
+            const int sum = picture.at(x, y)[0] + picture.at(x, y)[1] + picture.at(x, y)[2];
+            white += sum == 3 * 255, grey += sum > 0 && sum < 3 * 255;
+        }
+    EXPECT_TRUE(white > 1000 && grey == 0) << white << " white and " << grey << " grey pixels";
 }
