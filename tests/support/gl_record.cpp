@@ -2,6 +2,7 @@
 // font's quads, the view transform of each frame and the OpenGL errors it reads.
 #include "test_window.h"
 
+#include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
 #include <dlfcn.h>
@@ -22,28 +23,13 @@ struct Quad {
     bool startsDraw = false;
 };
 
-// Where OpenGL puts a vertex in the window: the projection and modelview matrices and the
-// viewport at the quad's glBegin.
-struct ToWindow {
-    double projection[16], modelview[16];
-    GLint viewport[4];
-    void point(double x, double y, double& windowX, double& windowY) const {
-        double clip[4];
-        for (int row = 0; row < 4; ++row) {
-            clip[row] = 0;
-            for (int k = 0; k < 4; ++k)
-                clip[row] += projection[4 * k + row] *
-                             (modelview[4 * 3 + k] + modelview[k] * x + modelview[4 + k] * y);
-        }
-        windowX = viewport[0] + (clip[0] / clip[3] + 1) / 2 * viewport[2];
-        windowY = viewport[1] + (clip[1] / clip[3] + 1) / 2 * viewport[3];
-    }
-};
+// What OpenGL carries a vertex to the window by: the matrices and the viewport at glBegin.
+double projection[16], modelview[16];
+GLint viewport[4];
 
 bool recording = false, inQuad = false, newDraw = false;
 int errors = 0;
 Quad quad;
-ToWindow toWindow;
 std::vector<Quad> quads;
 std::vector<View>* views = nullptr;
 
@@ -87,8 +73,7 @@ std::vector<TextLine> recordedText() {
     std::vector<TextLine> lines;
     std::vector<std::vector<int>> penXs; // each line's glyphs' left edges
     for (const Quad& q : quads) {
-        const int x = static_cast<int>(std::lround(q.x0)),
-                  y = q.windowHeight - static_cast<int>(std::lround(q.y0)),
+        const int x = int(std::lround(q.x0)), y = q.windowHeight - int(std::lround(q.y0)),
                   size = static_cast<int>(std::lround(q.y1 - q.y0));
         if (lines.empty() || q.startsDraw || lines.back().y != y || lines.back().size != size)
             lines.push_back({x, y, size, ""}), penXs.emplace_back();
@@ -141,11 +126,10 @@ void glBegin(GLenum mode) {
     static auto real = next<void (*)(GLenum)>("glBegin");
     inQuad = recording && mode == GL_QUADS;
     if (inQuad) {
-        glGetDoublev(GL_PROJECTION_MATRIX, toWindow.projection);
-        glGetDoublev(GL_MODELVIEW_MATRIX, toWindow.modelview);
-        // Text is drawn on a viewport of the whole window.
-        glGetIntegerv(GL_VIEWPORT, toWindow.viewport);
-        quad = Quad{}, quad.windowHeight = toWindow.viewport[3];
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+        glGetIntegerv(GL_VIEWPORT, viewport); // text is drawn on a viewport of the whole window
+        quad = Quad{}, quad.windowHeight = viewport[3];
         quad.startsDraw = std::exchange(newDraw, false);
     }
     real(mode);
@@ -160,8 +144,8 @@ void glTexCoord2f(GLfloat s, GLfloat t) {
 void glVertex2f(GLfloat x, GLfloat y) {
     static auto real = next<void (*)(GLfloat, GLfloat)>("glVertex2f");
     if (inQuad) {
-        double windowX = 0, windowY = 0;
-        toWindow.point(x, y, windowX, windowY);
+        double windowX = 0, windowY = 0, depth = 0;
+        gluProject(x, y, 0, modelview, projection, viewport, &windowX, &windowY, &depth);
         quad.x0 = std::min(quad.x0, windowX), quad.y0 = std::min(quad.y0, windowY);
         quad.y1 = std::max(quad.y1, windowY), ++quad.vertices;
     }
