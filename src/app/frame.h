@@ -30,7 +30,7 @@ void reshapeView(int width, int height);
 // The text scale that the host decides, 1 or more: the text overlay lays its text out in a
 // logical window of the buffer's size divided by `scale` (truncated to whole logical pixels) and
 // draws it `scale` times larger; the picture keeps the whole buffer. Every host calls it
-// before initScene, and again whenever the scale changes.
+// before initScene, and again, with its OpenGL context current, whenever the scale changes.
 void setTextScale(double scale);
 
 // Counts this frame and, once state.nowSec reaches state.nextFpsSecond, closes the count into
