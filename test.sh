@@ -8,11 +8,11 @@ cd "$(dirname "$0")"
 # window and end-to-end tests, the X fixes library that reads the cursor back, the XTest library
 # that presses keys and moves the pointer as a user does, groff for the manual page, and for the
 # Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
-# lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
-# XScreenSaver's daemon.
+# lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, xrdb (the desktop's
+# Xft.dpi), pgrep, openbox and XScreenSaver's daemon.
 tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
     libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian \
-    libx11-dev x11-utils procps openbox xscreensaver
+    libx11-dev x11-utils x11-xserver-utils procps openbox xscreensaver
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
 options=(-DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")

@@ -9,6 +9,7 @@
 #include "controls/help_screen.h"
 #include "controls/pointer.h"
 #include "overlay/shimmer_title.h"
+#include "overlay/text_layout.h"
 #include "scene/gear_cluster.h"
 #include "scene/lighting.h"
 #include "scene/projection.h"
@@ -49,13 +50,20 @@ float quitFadeLevel(double nowSec, int quitTime) {
     return static_cast<float>(1 - (nowSec - quitTime) / quitFadeSeconds);
 }
 
+// The window's size from the last reshape in the logical pixels that text is laid out in.
+int textWidth() {
+    return logicalPixels(app.windowWidth, textOverlay.textScale());
+}
+int textHeight() {
+    return logicalPixels(app.windowHeight, textOverlay.textScale());
+}
+
 void drawTitle() {
     // The title fades by the clock in single precision.
     float alpha = static_cast<float>(
         1 - std::sqrt(static_cast<float>(app.nowSec) / static_cast<double>(titleSeconds)));
-    drawShimmerTitle(textOverlay, oscBank, "Tyvok",
-                     static_cast<short>(static_cast<int>(app.windowWidth * 0.1)),
-                     static_cast<short>(static_cast<int>(app.windowHeight * 0.2)), 60.0f, alpha);
+    const TitlePlace place = titlePlace(textWidth(), textHeight());
+    drawShimmerTitle(textOverlay, oscBank, "Tyvok", place.x, place.y, 60.0f, alpha);
 }
 
 // The update that comes before any drawing: the occasional reseed, the clock, the oscillators,
@@ -103,6 +111,10 @@ void reshapeView(int width, int height) {
     glViewport(0, 0, width, height);
 }
 
+void setTextScale(double scale) {
+    textOverlay.setTextScale(scale);
+}
+
 void countFrameRate(AppState& state) {
     state.framesThisSecond += 1;
     if (state.nowSec < state.nextFpsSecond) return;
@@ -127,8 +139,8 @@ FrameEnd drawFrame(const FrameHost& host) {
     drawScene(host);
 
     if (textOverlay.messageExpiry != 0) textOverlay.redrawMessage(app.nowSec);
-    if (settings.clockOn) textOverlay.drawFrameRate(app.framesPerSecond, app.windowWidth);
-    if (app.flags.helpVisible) drawHelpScreen(textOverlay, app.windowHeight);
+    if (settings.clockOn) textOverlay.drawFrameRate(app.framesPerSecond, textWidth());
+    if (app.flags.helpVisible) drawHelpScreen(textOverlay, textHeight());
 
     // The quit fade follows the scene it dims from the next frame on; once complete the program
     // ends here, before the title.
@@ -137,6 +149,6 @@ FrameEnd drawFrame(const FrameHost& host) {
         if (app.fadeLevel < quitFadeEnd) return FrameEnd::quit;
     }
     if (app.nowSec < titleSeconds) drawTitle();
-    textOverlay.checkGlError(app.windowWidth, app.nowSec);
+    textOverlay.checkGlError(textWidth(), app.nowSec);
     return FrameEnd::drawn;
 }

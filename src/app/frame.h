@@ -23,8 +23,15 @@ enum class FrameEnd { drawn, quit };
 // across the reading's wrap. Called once a frame, before drawFrame.
 void advanceProgramClock(std::uint32_t reading);
 
-// The window's new size: kept for the frame's projection and layout, and made the viewport.
+// The window's new size in pixels of its buffer: kept for the frame's projection and layout, and
+// made the viewport.
 void reshapeView(int width, int height);
+
+// The text scale that the host decides, 1 or more: the text overlay lays its text out in a
+// logical window of the buffer's size divided by `scale` (truncated to whole logical pixels) and
+// draws it `scale` times larger; the picture keeps the whole buffer. Every host calls it
+// before initScene, and again, with its OpenGL context current, whenever the scale changes.
+void setTextScale(double scale);
 
 // Counts this frame and, once state.nowSec reaches state.nextFpsSecond, closes the count into
 // framesPerSecond, the frame-rate readout's number.

@@ -59,7 +59,7 @@ bool initScene(bool helpHint, const std::string& imageFolder) {
     setFixedState();
     starField.buildStars(2000, 8.0f, 4.0f, starCubeShell);
     reportImageProblems(loadTextures(textureTable, imageFolder), imageFolder);
-    textOverlay.fontTexture = textureTable.names[fontSlot];
+    textOverlay.setFontTexture(textureTable.names[fontSlot]);
     if (helpHint) textOverlay.showMessage("Press ? key for Help Screen", app.nowSec);
     reportPointerAtRest(app.input);
     return true;

@@ -25,7 +25,10 @@ void copyText(char (&buffer)[messageCapacity], const char* text) {
 TextOverlay::~TextOverlay() {}
 
 void TextOverlay::drawText(const char* text, short x, short y, float size) {
-    short baseY = static_cast<short>(currentWindowHeight - y);
+    // Laid out in the logical window, which the projection spreads over the whole buffer.
+    const TextProjection projection =
+        textProjection(currentWindowWidth, currentWindowHeight, scale);
+    short baseY = static_cast<short>(logicalPixels(currentWindowHeight, scale) - y);
     std::size_t length = std::strlen(text);
     short penX = x;
 
@@ -43,7 +46,7 @@ void TextOverlay::drawText(const char* text, short x, short y, float size) {
     glViewport(0, 0, currentWindowWidth, currentWindowHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, currentWindowWidth, 0, currentWindowHeight, -1, 1);
+    glOrtho(projection.left, projection.right, projection.bottom, projection.top, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
@@ -116,8 +119,7 @@ void TextOverlay::drawFrameRate(int fps, int windowWidth) {
     UnstoredText unstored(*this);
     char buffer[messageCapacity];
     std::snprintf(buffer, sizeof buffer, "%3d Frame/Sec", fps);
-    drawText(buffer, static_cast<short>(windowWidth - frameRateFromRight),
-             static_cast<short>(messageY), messageSize);
+    drawText(buffer, frameRateX(windowWidth), static_cast<short>(messageY), messageSize);
 }
 
 void TextOverlay::checkGlError(int windowWidth, double nowSec) {
@@ -129,7 +131,26 @@ void TextOverlay::checkGlError(int windowWidth, double nowSec) {
     std::snprintf(description, sizeof description, "%s", words ? words : "unknown error");
     char line[messageCapacity];
     std::snprintf(line, sizeof line, "OpenGL Error: %s", description);
-    drawText(line, static_cast<short>(static_cast<int>(windowWidth * 0.4)),
-             static_cast<short>(messageY), messageSize);
+    drawText(line, errorLineX(windowWidth), static_cast<short>(messageY), messageSize);
     messageExpiry = nowSec + messageSeconds;
+}
+
+void TextOverlay::setTextScale(double newScale) {
+    if (newScale == scale) return;
+    scale = newScale;
+    setFontFilter();
+}
+
+void TextOverlay::setFontTexture(unsigned name) {
+    fontTexture = name;
+    if (scale != 1) setFontFilter();
+}
+
+// Magnified further than the font sheet's 1.25 at scale 1, the linear filter smears each texel
+// into its neighbours and the glyphs go soft; the nearest texel keeps their edges. The sample
+// window reaches into the next cells' first two columns and rows, which the sheet keeps black.
+void TextOverlay::setFontFilter() {
+    if (fontTexture == 0) return;
+    glBindTexture(GL_TEXTURE_2D, fontTexture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, scale == 1 ? GL_LINEAR : GL_NEAREST);
 }

@@ -27,6 +27,7 @@ enum class Option {
     x11,
     layer,
     output,
+    textScale,
     help,
     version,
 };
@@ -98,6 +99,10 @@ constexpr OptionEntry optionTable[] = {
      "another program's window and on a layer"},
     {Option::images, Scope::anywhere, "--images", nullptr, "DIR",
      "read the six images from folder DIR instead of the\nworking directory"},
+    {Option::textScale, Scope::anywhere, "--text-scale", nullptr, "X",
+     "draw the text X times larger, 1 to 8, fractions\n"
+     "allowed; by default at the desktop's scale (on X,\n"
+     "its Xft.dpi / 96; on Wayland, the buffer scale)"},
     {Option::help, Scope::information, "--help", nullptr, nullptr, "show this help and exit"},
     {Option::version, Scope::information, "--version", nullptr, nullptr,
      "show the version and exit"},
@@ -279,6 +284,13 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             if (value.empty()) return usageError(badValue);
             options.imageFolder = value;
             break;
+        case Option::textScale: {
+            double scale = 0;
+            if (!readNumber(value, scale) || scale < textScaleMin || scale > textScaleMax)
+                return usageError(badValue);
+            options.textScale = scale;
+            break;
+        }
         }
     }
     if (!ownWindowOption.empty() && !xWindowOption.empty())

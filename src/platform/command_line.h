@@ -4,6 +4,7 @@
 #include "app/look.h"
 #include "controls/run_flags.h"
 
+#include <optional>
 #include <string>
 
 // The host that runs the program: a window of its own through GLUT (on X) or on Wayland (or a
@@ -33,11 +34,16 @@ struct CommandLine {
     std::string outputName;    // --output NAME with it; empty: the compositor chooses
     std::string imageFolder;   // --images DIR; empty: the working directory
     Look look;                 // --image NAME, --fov N and the other look options
+    // --text-scale X; empty: the desktop's scale
+    std::optional<double> textScale;
 };
 
 // The frame limit in an existing X window and on a layer, where the program is a screen saver
 // or a wallpaper, when --max-fps is not given.
 constexpr int screenSaverFps = 30;
+
+// The text scales that --text-scale takes, the desktop's scale kept within them too.
+constexpr double textScaleMin = 1, textScaleMax = 8;
 
 enum class CommandOutcome { run, help, version, usageError };
 

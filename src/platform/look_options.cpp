@@ -80,15 +80,14 @@ int nameIndex(const char* names, const std::string& value) {
     return -1;
 }
 
-// A number written out in full: no spaces, nothing after it, finite.
+} // namespace
+
 bool readNumber(const std::string& text, double& value) {
     if (text.empty() || std::isspace(static_cast<unsigned char>(text[0]))) return false;
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
     return *end == '\0' && std::isfinite(value);
 }
-
-} // namespace
 
 const LookOption* findLookOption(const std::string& name) {
     for (const LookOption& option : lookOptions)

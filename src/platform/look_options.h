@@ -17,6 +17,9 @@ const char* lookValueName(const LookOption& option);
 // outside what the keys reach, the error (without the program's name and the hint).
 std::string setLookOption(const LookOption& option, const std::string& value, Look& look);
 
+// Reads a number written out in full into `value`: no spaces, nothing after it, finite.
+bool readNumber(const std::string& text, double& value);
+
 // One entry of --help: `label` (options and value name) and `help` (lines after the first
 // start with '\n') side by side, the help from the 23rd column.
 std::string helpEntry(std::string label, const char* help);

@@ -2,6 +2,7 @@
 // font's quads, the view transform of each frame and the OpenGL errors it reads.
 #include "test_window.h"
 
+#include <GL/glu.h>
 #include <algorithm>
 #include <cmath>
 #include <dlfcn.h>
@@ -14,13 +15,17 @@ template <typename Function> Function next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
 }
 
-// A glyph's quad as drawn: its corners on screen and in the font sheet, and whether it is the
-// first of a call that draws text.
+// A glyph's quad as drawn: its corners on screen, in window pixels, and in the font sheet, and
+// whether it is the first of a call that draws text.
 struct Quad {
-    float x0 = 1e9f, y0 = 1e9f, y1 = -1e9f, s = 0, t = 0;
+    double x0 = 1e9, y0 = 1e9, y1 = -1e9, s = 0, t = 0;
     int windowHeight = 0, vertices = 0;
     bool startsDraw = false;
 };
+
+// What OpenGL carries a vertex to the window by: the matrices and the viewport at glBegin.
+double projection[16], modelview[16];
+GLint viewport[4];
 
 bool recording = false, inQuad = false, newDraw = false;
 int errors = 0;
@@ -68,7 +73,7 @@ std::vector<TextLine> recordedText() {
     std::vector<TextLine> lines;
     std::vector<std::vector<int>> penXs; // each line's glyphs' left edges
     for (const Quad& q : quads) {
-        const int x = static_cast<int>(q.x0), y = q.windowHeight - static_cast<int>(q.y0),
+        const int x = int(std::lround(q.x0)), y = q.windowHeight - int(std::lround(q.y0)),
                   size = static_cast<int>(std::lround(q.y1 - q.y0));
         if (lines.empty() || q.startsDraw || lines.back().y != y || lines.back().size != size)
             lines.push_back({x, y, size, ""}), penXs.emplace_back();
@@ -121,7 +126,8 @@ void glBegin(GLenum mode) {
     static auto real = next<void (*)(GLenum)>("glBegin");
     inQuad = recording && mode == GL_QUADS;
     if (inQuad) {
-        GLint viewport[4];
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
         glGetIntegerv(GL_VIEWPORT, viewport); // text is drawn on a viewport of the whole window
         quad = Quad{}, quad.windowHeight = viewport[3];
         quad.startsDraw = std::exchange(newDraw, false);
@@ -138,8 +144,10 @@ void glTexCoord2f(GLfloat s, GLfloat t) {
 void glVertex2f(GLfloat x, GLfloat y) {
     static auto real = next<void (*)(GLfloat, GLfloat)>("glVertex2f");
     if (inQuad) {
-        quad.x0 = std::min(quad.x0, x), quad.y0 = std::min(quad.y0, y);
-        quad.y1 = std::max(quad.y1, y), ++quad.vertices;
+        double windowX = 0, windowY = 0, depth = 0;
+        gluProject(x, y, 0, modelview, projection, viewport, &windowX, &windowY, &depth);
+        quad.x0 = std::min(quad.x0, windowX), quad.y0 = std::min(quad.y0, windowY);
+        quad.y1 = std::max(quad.y1, windowY), ++quad.vertices;
     }
     real(x, y);
 }

@@ -174,3 +174,11 @@ TEST(CommandLine, AWaylandSessionChoosesTheWaylandHostAndItsLayers) {
         EXPECT_EQ(fields, c.expected);
     }
 }
+
+// --text-scale takes any number from 1 to 8, fractions too; anything else is a usage error.
+TEST(CommandLine, TextScaleFromOneToEight) {
+    for (auto [value, scale] : {std::pair{"1", 1.0}, {"1.5", 1.5}, {"8", 8.0}})
+        EXPECT_EQ(parse({"--root", "--text-scale", value}, {}).options.textScale, scale) << value;
+    for (const char* value : {"0.99", "8.01", "2x", "", " 2", "nan"})
+        EXPECT_EQ(parse({"--text-scale", value}, {}).outcome, CommandOutcome::usageError) << value;
+}

@@ -98,3 +98,27 @@ TEST(TextOnScreen, FrameRateReadoutTitleAndHelpLeaveTheMessageInPlace) {
     EXPECT_EQ(textDrawnAt(14000),
               (std::vector<TextLine>{TextLine{1024 - 120, 25, 20, " 10 Frame/Sec"}}));
 }
+
+// At text scale 4 the 1024 x 768 window is a logical 256 x 192: the title, the readout, the help
+// screen and the error line stand where a window of 256 x 192 places them, four times as far
+// from the top left and four times as large.
+TEST(TextOnScreen, AtTextScaleFourTheTextStandsInTheLogicalWindowFourTimesAsLarge) {
+    startTestProgram(true, nullptr, {"--text-scale", "4"});
+    const std::vector<TextLine> hint = textDrawnAt(2999);
+    ASSERT_EQ(hint.size(), 2u) << "the hint and the title";
+    // The title swings and jumps by up to its glyph height around (25, 38).
+    EXPECT_TRUE(hint[1].size == 240 && std::abs(hint[1].x / 4 - 25) <= 60 &&
+                std::abs(hint[1].y / 4 - 38) <= 60)
+        << hint[1];
+    pressKeys("c?");
+    for (int ms = 19000; ms < 20000; ms += 100)
+        renderFrameAt(ms);
+    glEnable(0xFFFF);
+    const std::vector<TextLine> lines = textDrawnAt(20000);
+    ASSERT_EQ(lines.size(), 31u) << "the readout, the help screen and the error line";
+    EXPECT_EQ(lines[0], (TextLine{4 * (256 - 120), 100, 80, " 10 Frame/Sec"}));
+    EXPECT_EQ(lines[1], (TextLine{80, 4 * 17, 120, "Tyvok"}));
+    EXPECT_EQ(lines[2], (TextLine{120, 4 * 40, 72, helpText[0]}));
+    EXPECT_EQ(lines[29], (TextLine{120, 4 * 504, 72, helpText[27]}));
+    EXPECT_EQ(lines[30], (TextLine{4 * 102, 100, 80, "OpenGL Error: invalid enumerant"}));
+}

@@ -1,12 +1,14 @@
 // The host with a window of its own: GLUT opens it, delivers the input and runs the frames.
 #include "platform/glut/glut_host.h"
 
+#include "app/frame.h"
 #include "app/globals.h"
 #include "app/look.h"
 #include "app/startup.h"
 #include "platform/glut/glut_callbacks.h"
 #include "platform/glut/window_class.h"
 #include "platform/host_events.h"
+#include "platform/xft_scale.h"
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
@@ -31,6 +33,7 @@ void startGlutHost(int* argc, char** argv, unsigned seedBase, const CommandLine&
     glutInitWindowSize(options.windowWidth, options.windowHeight);
     glutCreateWindow("Tyvok");
     setWindowClass(glXGetCurrentDisplay(), glXGetCurrentDrawable());
+    setTextScale(options.textScale ? *options.textScale : desktopTextScale(glXGetCurrentDisplay()));
     if (!options.startWindowed)
         glutFullScreen();
     else

@@ -39,8 +39,9 @@ struct Host {
     EglContext egl;
     Input input{connection};
     FramePacer pacer;
-    std::int64_t startMs = 0; // the monotonic clock when the program's clock read 0
-    bool userActed = false;   // the overlay's input that ends the program
+    std::int64_t startMs = 0;        // the monotonic clock when the program's clock read 0
+    bool userActed = false;          // the overlay's input that ends the program
+    std::optional<double> textScale; // --text-scale; else the buffer scale
 };
 
 Host* host = nullptr;
@@ -56,6 +57,7 @@ void resize(Host& h) {
     const int scale = h.surface.scale();
     const int width = h.surface.width() * scale, height = h.surface.height() * scale;
     h.egl.resize(width, height);
+    setTextScale(h.textScale.value_or(scale));
     reshapeView(width, height);
     textOverlay.currentWindowWidth = width;
     textOverlay.currentWindowHeight = height;
@@ -178,12 +180,14 @@ std::optional<int> runWaylandHost(const CommandLine& options, unsigned seedBase)
     }
     host = &h;
     h.pacer = FramePacer(options.maxFps);
+    h.textScale = options.textScale;
 
     startClock(seedBase);
     h.startMs = monotonicMs();
     catchStopSignals();
     // Text is laid out in the windowed size until the first configure, as in the GLUT host.
     textOverlay.currentWindowWidth = textOverlay.currentWindowHeight = windowedSide;
+    setTextScale(h.textScale.value_or(h.surface.scale()));
     if (!initScene(!onLayer, options.imageFolder)) {
         std::printf("App cannot initialize.\n");
         std::exit(0);

@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "platform/frame_pacer.h"
 #include "platform/host_events.h"
+#include "platform/xft_scale.h"
 
 #include <GL/gl.h>
 #include <GL/glx.h>
@@ -166,6 +167,7 @@ int runXWindowHost(const CommandLine& options, unsigned seedBase) {
     if (!target.context || !glXMakeCurrent(target.display, target.drawable, target.context))
         fail("tyvok: no OpenGL context for X window 0x%lx\n", target.window);
 
+    setTextScale(options.textScale ? *options.textScale : desktopTextScale(target.display));
     const std::int64_t startMs = monotonicMs();
     startClock(seedBase);
     catchStopSignals();
