@@ -1,13 +1,14 @@
 # Sourced by the scripted tests: a private display, the program started with the swap counter,
 # its window, waits with deadlines, the failure count and the clean-up. CTest sets TYVOK (the
-# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER and X_PROBE.
+# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER, CAMERA_LOGGER
+# and X_PROBE.
 set -uo pipefail
 root=$(dirname "${BASH_SOURCE[0]}")/../..
 . "$root/tools/measure/wait.sh"
 # The program is built with AddressSanitizer in one of the passes; the preloads come first.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
-swapLog=$work/swaps
+swapLog=$work/swaps cameraLog=$work/camera
 pid="" helper="" window=""
 failures=0 extraCleanup=:
 cleanup() {
@@ -34,10 +35,13 @@ installBuild() { cmake --install "$TYVOK_BUILD" --prefix "$1" >/dev/null || exit
 # startTyvok ARGS...: the program $TYVOK in $folder (its images' folder by default) with the swap
 # counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr, SIGINT ignored
 # (as for a program started in the background; only a handler of its own ends it by SIGINT).
+# With camera=Z (the program's camera distance, --camera-z), each frame's camera is logged to
+# $cameraLog as well, line for line with the swap log (camera_log.cpp).
 startTyvok() {
-    : >"$swapLog"
-    (trap '' INT && cd "${folder:-$TYVOK_DATA}" &&
-        SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER exec "$TYVOK" "$@") 2>"$work/stderr" &
+    : >"$swapLog" && : >"$cameraLog"
+    (trap '' INT && cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog CAMERA_LOG=$cameraLog \
+        CAMERA_Z=${camera:-} LD_PRELOAD="$SWAP_COUNTER${camera:+ $CAMERA_LOGGER}" \
+        exec "$TYVOK" "$@") 2>"$work/stderr" &
     pid=$!
 }
 stopTyvok() { [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null; pid=""; }
@@ -103,6 +107,23 @@ checkPacing() {
         }' "$swapLog")
     echo "$1: $verdict"
     [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
+}
+# checkWalk NAME FROM: after swap FROM, every frame that moved the camera (started with camera=Z)
+# moved it along its heading by 2 units a second times its time step, the program's clock at its
+# swap less that of the swap before (one of over 0.1 s counts as 0.05 s); and 5 frames or more did.
+checkWalk() {
+    local verdict
+    verdict=$(paste -d ' ' "$swapLog" "$cameraLog" | awk -v from="$2" '
+        { ms[NR] = $3 >= 0 ? $3 : $4; yaw[NR] = $7 * atan2(0, -1) / 180; x[NR] = $9; z[NR] = $10 }
+        NR > from + 2 && $7 != "-" && !skip[NR - 1] && (x[NR] != x[NR - 1] || z[NR] != z[NR - 1]) {
+            t = (ms[NR - 1] - ms[NR - 2]) / 1000; t = t > 0.1 ? 0.05 : t; walked++
+            dx = x[NR] - x[NR - 1] - 2 * t * sin(yaw[NR - 1])
+            dz = z[NR] - z[NR - 1] + 2 * t * cos(yaw[NR - 1]); off += dx * dx + dz * dz > 1e-8
+        } { skip[NR] = $7 == "-" }
+        END { printf "%d frames walked, %d of them not by 2 units a second\n", walked, off
+              if (walked < 5 || off) print "FAIL" }')
+    echo "$1: $verdict"
+    [[ -n $verdict && $verdict != *FAIL* ]] || fail "$1: the walk"
 }
 # sleepsWhileHidden HOW: the program, whose window has just been hidden, draws no frame and takes
 # next to no processor time (at most 5 ticks, where a busy loop would take hundreds) while the
