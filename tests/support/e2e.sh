@@ -1,7 +1,7 @@
-# Sourced by the scripted tests: a private display, the program started with the swap counter,
-# its window, waits with deadlines, the failure count and the clean-up. CTest sets TYVOK (the
-# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER, CAMERA_LOGGER
-# and X_PROBE.
+# Sourced by the scripted tests: a private X display or Wayland session, the program started with
+# the swap counter, its window, input, pictures, waits with deadlines, the failure count and the
+# clean-up. CTest sets TYVOK (the program), TYVOK_DATA (its images), TYVOK_BUILD (the build
+# folder), SWAP_COUNTER, CAMERA_LOGGER, X_PROBE, PNG_PIXELS and VIRTUAL_POINTER.
 set -uo pipefail
 root=$(dirname "${BASH_SOURCE[0]}")/../..
 . "$root/tools/measure/wait.sh"
@@ -9,11 +9,13 @@ root=$(dirname "${BASH_SOURCE[0]}")/../..
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
 swapLog=$work/swaps cameraLog=$work/camera
-pid="" helper="" window=""
+pid="" helper="" window="" pointerPid=""
 failures=0 extraCleanup=:
 cleanup() {
     stopTyvok && closeWindow && eval "$extraCleanup"
     [ ! -d "$work/xvfb" ] || "$root/tools/measure/xvfb.sh" stop "$work/xvfb"
+    [ -z "$pointerPid" ] || kill "$pointerPid"
+    [ ! -d "$work/sway" ] || "$root/tools/measure/sway.sh" stop "$work/sway"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -27,6 +29,43 @@ finish() {
 privateDisplay() {
     "$root/tools/measure/xvfb.sh" start "$work/xvfb" "$@" >/dev/null || exit 1
     export DISPLAY=$(cat "$work/xvfb/display")
+}
+# waylandSession: a sway session of the test's own (tools/measure/sway.sh: nobody's, 1024 x 768 on
+# HEADLESS-1, no Xwayland), made the session of the script and what it starts, with no X display;
+# with a virtual pointer in it, as a mouse that stays plugged in, for `pointer`.
+waylandSession() {
+    chmod 755 "$work" # sway's user reaches its runtime folder in here
+    "$root/tools/measure/sway.sh" start "$work/sway" >/dev/null || exit 1
+    . "$work/sway/environment"
+    unset DISPLAY
+    mkfifo "$work/pointer.in" "$work/pointer.out"
+    "$VIRTUAL_POINTER" <"$work/pointer.in" >"$work/pointer.out" 2>&1 &
+    pointerPid=$!
+    exec {pointerIn}>"$work/pointer.in" {pointerOut}<"$work/pointer.out"
+    pointer || exit 1
+}
+# pointer [ACTION...]: the session's pointer carries out the actions (virtual_pointer.cpp):
+# `pointer to X Y move N DX DY MS click left`; returns once the compositor has them all.
+pointer() {
+    local reply=""
+    echo "$*" >&"$pointerIn" && read -r -t "$waitSeconds" reply <&"$pointerOut"
+    [ "$reply" = done ] || { fail "pointer $*: ${reply:-no answer}" && return 1; }
+}
+# keys ARGS...: wtype ARGS (`keys -k f`, `keys -P Up -s 1000 -p Up`), after the wait that a client
+# needs to take the keymap of each new keyboard: every run of wtype is one, and a key sent before
+# the client has its keymap is lost.
+keys() { wtype -s 800 "$@"; }
+# swayWindow PID: waits for the window of process PID in sway's tree; sets appId, title,
+# fullScreen (0: no, 1: on its output, 2: on every output), focused (true or false), size (of its
+# contents, WxH) and area (where they are on the outputs, as grim's -g and `look` read it).
+swayWindow() {
+    local windowPid=$1 found="" place query='first(.. | objects | select(.pid? == $pid)) |
+        .rect as $r | .window_rect as $w | "\(.app_id) \(.fullscreen_mode) \(.focused) \(
+        $r.x + $w.x),\($r.y + $w.y) \($w.width)x\($w.height) \(.name)"'
+    waitFor "window of process $1" eval \
+        'found=$(swaymsg -t get_tree | jq -er --argjson pid "$windowPid" "$query")' || return 1
+    read -r appId fullScreen focused place size title <<<"$found"
+    area="$place $size"
 }
 
 # installBuild PREFIX: the build installed there, or the test ends.
@@ -136,12 +175,23 @@ sleepsWhileHidden() {
     [ "$frames" -eq 0 ] && [ "$ticks" -le 5 ] || fail "$1: drew or ran while hidden"
 }
 
-# look ID: the pixels of window ID ("root": the root window) against the last look's: sets width,
-# height, lit (pixels brighter than dark grey), changed (pixels unlike the last look's) and
-# quadrants (the lit pixels of the top left, top right, bottom left and bottom right quarters).
+# screenshot ID FILE [OPTION...]: grim's picture of the output named ID, or of the area ID
+# ("X,Y WxH"), with grim's options (-c: with the cursor).
+screenshot() {
+    if [[ $1 == *,* ]]; then grim "${@:3}" -g "$1" "$2"; else grim "${@:3}" -o "$1" "$2"; fi
+}
+# look ID: the pixels of X window ID ("root": the root window), or of a Wayland output or area
+# (as for screenshot), against the last look's: sets width, height, lit (pixels brighter than dark
+# grey), changed (pixels unlike the last look's) and quadrants (the lit pixels of the top left,
+# top right, bottom left and bottom right quarters). $work/look holds the pixels, as x_probe
+# prints them.
 look() {
     touch "$work/look"
-    "$X_PROBE" pixels "$1" >"$work/look.new"
+    if [[ $1 == 0x* || $1 == root ]]; then
+        "$X_PROBE" pixels "$1" >"$work/look.new"
+    else
+        screenshot "$1" "$work/look.png" && "$PNG_PIXELS" "$work/look.png" >"$work/look.new"
+    fi
     read -r width height lit changed quadrants <<<"$(awk '
         FILENAME == ARGV[1] { was[FNR] = $0; next }
         { width = NF / 3; height = FNR; same = $0 == was[FNR]; same || split(was[FNR], old)

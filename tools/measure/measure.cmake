@@ -2,7 +2,8 @@
 # they load into the program (it lands in build/preload; the memory check builds its own copy),
 # and the picture comparison and the waits for GLUT's window (tyvok_measure), whose deadline is
 # the one that wait.sh sets for every wait (TYVOK_WAIT_SECONDS). For the tests, the camera log
-# loaded beside the swap counter.
+# loaded beside the swap counter, and the Wayland session's screenshot reader and virtual
+# pointer (built without the sanitizers, as x_probe is: it is not the program under test).
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/wait.sh TYVOK_WAIT_SECONDS REGEX "^waitSeconds=[0-9]+$")
 string(REPLACE "waitSeconds=" "" TYVOK_WAIT_SECONDS "${TYVOK_WAIT_SECONDS}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/wait.sh)
@@ -15,5 +16,16 @@ target_compile_definitions(tyvok_measure PUBLIC TYVOK_WAIT_SECONDS=${TYVOK_WAIT_
 if(BUILD_TESTING)
     add_library(camera_log SHARED ${CMAKE_CURRENT_LIST_DIR}/camera_log.cpp)
     target_link_libraries(camera_log PRIVATE OpenGL::GL ${CMAKE_DL_LIBS})
-    set_target_properties(camera_log PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/preload)
+    set_target_properties(camera_log PROPERTIES
+                          LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/preload)
+    tyvok_wayland_protocol(tyvok_virtual_pointer_protocol
+                           ${CMAKE_CURRENT_LIST_DIR}/virtual-pointer.xml)
+    add_executable(virtual_pointer ${CMAKE_CURRENT_LIST_DIR}/virtual_pointer.cpp)
+    target_link_libraries(virtual_pointer PRIVATE tyvok_virtual_pointer_protocol)
+    add_executable(png_pixels ${CMAKE_CURRENT_LIST_DIR}/png_pixels.cpp)
+    target_link_libraries(png_pixels PRIVATE tyvok_png)
+    foreach(tool virtual_pointer tyvok_virtual_pointer_protocol)
+        target_compile_options(${tool} PRIVATE $<$<BOOL:${TYVOK_SANITIZE}>:-fno-sanitize=all>)
+        target_link_options(${tool} PRIVATE $<$<BOOL:${TYVOK_SANITIZE}>:-fno-sanitize=all>)
+    endforeach()
 endif()
