@@ -3,7 +3,8 @@
 # ordinary client (weston-terminal): sway runs as nobody, without Xwayland; a screenshot reads
 # back as the output shows it; the virtual pointer's absolute and relative moves put the cursor
 # where they say, carry the focus from window to window, and its click focuses one; typed keys
-# reach the focused window; sway's tree gives a window's app id, title, place and full screen.
+# reach the focused window; sway's tree gives a window's app id, title, place and full screen;
+# the swap counter logs an EGL client's swaps with their size.
 source "$(dirname "$0")/../support/e2e.sh"
 waylandSession
 
@@ -65,8 +66,20 @@ echo "focus (left, right) after the relative moves, the absolute move and the cl
 keys "touch $work/typed" -k Return
 waitFor "file made by the typed command" test -e "$work/typed"
 
-# 5. Full screen, as sway's tree shows it.
-swaymsg -q "[pid=$left] fullscreen enable" && swayWindow $left
-echo "full screen: $fullScreen, $size at $area"
-[ "$fullScreen $area" = "1 0,0 1024x768" ] || fail "not full screen on HEADLESS-1"
+# 5. An EGL client's window, tiled, floating at 300 x 200, then full screen: green all over in
+#    the area that sway's tree gives, whose size the swap counter logs for its swaps.
+kill $left $right
+SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER "$EGL_WINDOW" 200 100 &
+egl=$!
+extraCleanup='kill $egl'
+for command in "" "floating enable, resize set 300 200" "fullscreen enable"; do
+    [ -z "$command" ] || swaymsg -q "[pid=$egl] $command"
+    # Read again once the client has drawn at its new size, where sway may place it anew.
+    swayWindow $egl && waitFor "swaps of $size" eval '[ "$(swapSize)" = "$size" ]' && swayWindow $egl
+    look "$area" && green=$(tr ' ' '\n' <"$work/look" | paste -d ' ' - - - | grep -cx '0 255 0')
+    echo "${command:-tiled}: $appId, $size at $area, full screen: $fullScreen, $green pixels green"
+    [ "$green" -gt $((width * height * 99 / 100)) ] || fail "${command:-tiled}: not green"
+    states="${states:-}$fullScreen $size, "
+done
+[[ $states == "0 "*", 0 300x200, 1 1024x768, " ]] || fail "not floating, then full screen"
 finish

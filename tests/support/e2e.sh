@@ -127,6 +127,8 @@ programMs() { awk 'END { print ($3 >= 0 ? $3 : $4) + 0 }' "$swapLog"; }
 waitMs() { within=90 waitFor "$1 ms on the program's clock" eval '[ "$(programMs)" -ge '"$1"' ]'; }
 # findWindow: waits for this run's first frame; the window it drew in is then $window.
 findWindow() { waitSwaps 1 && window=$(awk 'END { print $5 }' "$swapLog"); }
+# swapSize: the size of the drawable at the last swap, WxH.
+swapSize() { awk 'END { print $6 }' "$swapLog"; }
 # checkPacing NAME: for the program at --max-fps 30 (in a small window, where frames are cheap
 # even under the sanitizers), waits for 6 s on its clock; no whole second of that clock may hold
 # more than 30 frames, and the frames that came on time (at most one and a half periods after the
