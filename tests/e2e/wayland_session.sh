@@ -67,9 +67,11 @@ keys "touch $work/typed" -k Return
 waitFor "file made by the typed command" test -e "$work/typed"
 
 # 5. An EGL client's window, tiled, floating at 300 x 200, then full screen: green all over in
-#    the area that sway's tree gives, whose size the swap counter logs for its swaps.
+#    the area that sway's tree gives, whose size the swap counter logs for its swaps; the camera
+#    log logs a camera at each.
 kill $left $right
-SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER "$EGL_WINDOW" 200 100 &
+SWAP_LOG=$swapLog CAMERA_LOG=$cameraLog LD_PRELOAD="$SWAP_COUNTER $CAMERA_LOGGER" \
+    "$EGL_WINDOW" 200 100 &
 egl=$!
 extraCleanup='kill $egl'
 for command in "" "floating enable, resize set 300 200" "fullscreen enable"; do
@@ -82,4 +84,9 @@ for command in "" "floating enable, resize set 300 200" "fullscreen enable"; do
     states="${states:-}$fullScreen $size, "
 done
 [[ $states == "0 "*", 0 300x200, 1 1024x768, " ]] || fail "not floating, then full screen"
+# Its camera, as the camera log reads it from a view transform left alone, at every swap.
+kill $egl && wait $egl; extraCleanup=:
+unmoved=$(grep -cE '^(-?0\.000000 ){3}-1\.500000$' "$cameraLog")
+echo "$(swaps) swaps, $unmoved cameras at the default distance" && [ "$unmoved" -eq "$(swaps)" ] ||
+    fail "not one camera for each swap"
 finish
