@@ -9,10 +9,14 @@ cd "$(dirname "$0")"
 # that presses keys and moves the pointer as a user does, groff for the manual page, and for the
 # Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
 # lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, xrdb (the desktop's
-# Xft.dpi), pgrep, openbox and XScreenSaver's daemon.
+# Xft.dpi), pgrep, openbox and XScreenSaver's daemon; for the Wayland tests sway (their
+# compositor), grim (its screenshots), wtype (keys), weston (an ordinary client window,
+# weston-terminal, and a second compositor), wayland-utils (wayland-info, what a compositor
+# offers) and jq (to read sway's tree).
 tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
     libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian \
-    libx11-dev x11-utils x11-xserver-utils procps openbox xscreensaver
+    libx11-dev x11-utils x11-xserver-utils procps openbox xscreensaver sway grim wtype weston \
+    wayland-utils jq
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
 options=(-DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")

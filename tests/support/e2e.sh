@@ -1,18 +1,21 @@
-# Sourced by the scripted tests: a private display, the program started with the swap counter,
-# its window, waits with deadlines, the failure count and the clean-up. CTest sets TYVOK (the
-# program), TYVOK_DATA (its images), TYVOK_BUILD (the build folder), SWAP_COUNTER and X_PROBE.
+# Sourced by the scripted tests: a private X display or Wayland session, the program started with
+# the swap counter, its window, input, pictures, waits with deadlines, the failure count and the
+# clean-up. CTest sets TYVOK (the program), TYVOK_DATA (its images), TYVOK_BUILD (the build
+# folder), SWAP_COUNTER, CAMERA_LOGGER, X_PROBE, PNG_PIXELS and VIRTUAL_POINTER.
 set -uo pipefail
 root=$(dirname "${BASH_SOURCE[0]}")/../..
 . "$root/tools/measure/wait.sh"
 # The program is built with AddressSanitizer in one of the passes; the preloads come first.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
-swapLog=$work/swaps
-pid="" helper="" window=""
+swapLog=$work/swaps cameraLog=$work/camera
+pid="" helper="" window="" pointerPid=""
 failures=0 extraCleanup=:
 cleanup() {
     stopTyvok && closeWindow && eval "$extraCleanup"
     [ ! -d "$work/xvfb" ] || "$root/tools/measure/xvfb.sh" stop "$work/xvfb"
+    [ -z "$pointerPid" ] || kill "$pointerPid"
+    [ ! -d "$work/sway" ] || "$root/tools/measure/sway.sh" stop "$work/sway"
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -29,6 +32,43 @@ privateDisplay() {
     export DISPLAY=$(cat "$work/xvfb/display")
     unset WAYLAND_DISPLAY
 }
+# waylandSession: a sway session of the test's own (tools/measure/sway.sh: nobody's, 1024 x 768 on
+# HEADLESS-1, no Xwayland), made the session of the script and what it starts, with no X display;
+# with a virtual pointer in it, as a mouse that stays plugged in, for `pointer`.
+waylandSession() {
+    chmod 755 "$work" # sway's user reaches its runtime folder in here
+    "$root/tools/measure/sway.sh" start "$work/sway" >/dev/null || exit 1
+    . "$work/sway/environment"
+    unset DISPLAY
+    mkfifo "$work/pointer.in" "$work/pointer.out"
+    "$VIRTUAL_POINTER" <"$work/pointer.in" >"$work/pointer.out" 2>&1 &
+    pointerPid=$!
+    exec {pointerIn}>"$work/pointer.in" {pointerOut}<"$work/pointer.out"
+    pointer || exit 1
+}
+# pointer [ACTION...]: the session's pointer carries out the actions (virtual_pointer.cpp):
+# `pointer to X Y move N DX DY MS click left`; returns once the compositor has them all.
+pointer() {
+    local reply=""
+    echo "$*" >&"$pointerIn" && read -r -t "$waitSeconds" reply <&"$pointerOut"
+    [ "$reply" = done ] || { fail "pointer $*: ${reply:-no answer}" && return 1; }
+}
+# keys ARGS...: wtype ARGS (`keys -k f`, `keys -P Up -s 1000 -p Up`), after the wait that a client
+# needs to take the keymap of each new keyboard: every run of wtype is one, and a key sent before
+# the client has its keymap is lost.
+keys() { wtype -s 800 "$@"; }
+# swayWindow PID: waits for the window of process PID in sway's tree; sets appId, title,
+# fullScreen (0: no, 1: on its output, 2: on every output), focused (true or false), size (of its
+# contents, WxH) and area (where they are on the outputs, as grim's -g and `look` read it).
+swayWindow() {
+    local windowPid=$1 found="" place query='first(.. | objects | select(.pid? == $pid)) |
+        .rect as $r | .window_rect as $w | "\(.app_id) \(.fullscreen_mode) \(.focused) \(
+        $r.x + $w.x),\($r.y + $w.y) \($w.width)x\($w.height) \(.name)"'
+    waitFor "window of process $1" eval \
+        'found=$(swaymsg -t get_tree | jq -er --argjson pid "$windowPid" "$query")' || return 1
+    read -r appId fullScreen focused place size title <<<"$found"
+    area="$place $size"
+}
 
 # installBuild PREFIX: the build installed there, or the test ends.
 installBuild() { cmake --install "$TYVOK_BUILD" --prefix "$1" >/dev/null || exit 1; }
@@ -36,10 +76,13 @@ installBuild() { cmake --install "$TYVOK_BUILD" --prefix "$1" >/dev/null || exit
 # startTyvok ARGS...: the program $TYVOK in $folder (its images' folder by default) with the swap
 # counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr, SIGINT ignored
 # (as for a program started in the background; only a handler of its own ends it by SIGINT).
+# With camera=Z (the program's camera distance, --camera-z), each frame's camera is logged to
+# $cameraLog as well, line for line with the swap log (camera_log.cpp).
 startTyvok() {
-    : >"$swapLog"
-    (trap '' INT && cd "${folder:-$TYVOK_DATA}" &&
-        SWAP_LOG=$swapLog LD_PRELOAD=$SWAP_COUNTER exec "$TYVOK" "$@") 2>"$work/stderr" &
+    : >"$swapLog" && : >"$cameraLog"
+    (trap '' INT && cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog CAMERA_LOG=$cameraLog \
+        CAMERA_Z=${camera:-} LD_PRELOAD="$SWAP_COUNTER${camera:+ $CAMERA_LOGGER}" \
+        exec "$TYVOK" "$@") 2>"$work/stderr" &
     pid=$!
 }
 stopTyvok() { [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null; pid=""; }
@@ -86,6 +129,8 @@ programMs() { awk 'END { print ($3 >= 0 ? $3 : $4) + 0 }' "$swapLog"; }
 waitMs() { within=90 waitFor "$1 ms on the program's clock" eval '[ "$(programMs)" -ge '"$1"' ]'; }
 # findWindow: waits for this run's first frame; the window it drew in is then $window.
 findWindow() { waitSwaps 1 && window=$(awk 'END { print $5 }' "$swapLog"); }
+# swapSize: the size of the drawable at the last swap, WxH.
+swapSize() { awk 'END { print $6 }' "$swapLog"; }
 # checkPacing NAME: for the program at --max-fps 30 (in a small window, where frames are cheap
 # even under the sanitizers), waits for 6 s on its clock; no whole second of that clock may hold
 # more than 30 frames, and the frames that came on time (at most one and a half periods after the
@@ -106,6 +151,23 @@ checkPacing() {
     echo "$1: $verdict"
     [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
 }
+# checkWalk NAME FROM: after swap FROM, every frame that moved the camera (started with camera=Z)
+# moved it along its heading by 2 units a second times its time step, the program's clock at its
+# swap less that of the swap before (one of over 0.1 s counts as 0.05 s); and 5 frames or more did.
+checkWalk() {
+    local verdict
+    verdict=$(paste -d ' ' "$swapLog" "$cameraLog" | awk -v from="$2" '
+        { ms[NR] = $3 >= 0 ? $3 : $4; yaw[NR] = $7 * atan2(0, -1) / 180; x[NR] = $9; z[NR] = $10 }
+        NR > from + 2 && $7 != "-" && !skip[NR - 1] && (x[NR] != x[NR - 1] || z[NR] != z[NR - 1]) {
+            t = (ms[NR - 1] - ms[NR - 2]) / 1000; t = t > 0.1 ? 0.05 : t; walked++
+            dx = x[NR] - x[NR - 1] - 2 * t * sin(yaw[NR - 1])
+            dz = z[NR] - z[NR - 1] + 2 * t * cos(yaw[NR - 1]); off += dx * dx + dz * dz > 1e-8
+        } { skip[NR] = $7 == "-" }
+        END { printf "%d frames walked, %d of them not by 2 units a second\n", walked, off
+              if (walked < 5 || off) print "FAIL" }')
+    echo "$1: $verdict"
+    [[ -n $verdict && $verdict != *FAIL* ]] || fail "$1: the walk"
+}
 # sleepsWhileHidden HOW: the program, whose window has just been hidden, draws no frame and takes
 # next to no processor time (at most 5 ticks, where a busy loop would take hundreds) while the
 # test sleeps for 4 s, after 1 s for a frame under way to be swapped.
@@ -117,12 +179,23 @@ sleepsWhileHidden() {
     [ "$frames" -eq 0 ] && [ "$ticks" -le 5 ] || fail "$1: drew or ran while hidden"
 }
 
-# look ID: the pixels of window ID ("root": the root window) against the last look's: sets width,
-# height, lit (pixels brighter than dark grey), changed (pixels unlike the last look's) and
-# quadrants (the lit pixels of the top left, top right, bottom left and bottom right quarters).
+# screenshot ID FILE [OPTION...]: grim's picture of the output named ID, or of the area ID
+# ("X,Y WxH"), with grim's options (-c: with the cursor).
+screenshot() {
+    if [[ $1 == *,* ]]; then grim "${@:3}" -g "$1" "$2"; else grim "${@:3}" -o "$1" "$2"; fi
+}
+# look ID: the pixels of X window ID ("root": the root window), or of a Wayland output or area
+# (as for screenshot), against the last look's: sets width, height, lit (pixels brighter than dark
+# grey), changed (pixels unlike the last look's) and quadrants (the lit pixels of the top left,
+# top right, bottom left and bottom right quarters). $work/look holds the pixels, as x_probe
+# prints them.
 look() {
     touch "$work/look"
-    "$X_PROBE" pixels "$1" >"$work/look.new"
+    if [[ $1 == 0x* || $1 == root ]]; then
+        "$X_PROBE" pixels "$1" >"$work/look.new"
+    else
+        screenshot "$1" "$work/look.png" && "$PNG_PIXELS" "$work/look.png" >"$work/look.new"
+    fi
     read -r width height lit changed quadrants <<<"$(awk '
         FILENAME == ARGV[1] { was[FNR] = $0; next }
         { width = NF / 3; height = FNR; same = $0 == was[FNR]; same || split(was[FNR], old)

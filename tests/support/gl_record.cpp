@@ -160,19 +160,13 @@ void glEnd() {
 }
 
 // A frame clears just after its view transform: the camera is read back from the modelview
-// matrix, the look-at (0, 0, cameraZ) to (0, 0, cameraZ - 1) times the camera's rotation R and
-// its translation by minus its position p, so m = R (x - p) - (0, 0, cameraZ).
+// matrix.
 void glClear(GLbitfield mask) {
     static auto real = next<void (*)(GLbitfield)>("glClear");
     if (views) {
         double m[16];
         glGetDoublev(GL_MODELVIEW_MATRIX, m);
-        const double t[3] = {m[12], m[13], m[14] + settings.cameraZ};
-        auto p = [&](int j) {
-            return -(m[4 * j] * t[0] + m[4 * j + 1] * t[1] + m[4 * j + 2] * t[2]);
-        };
-        views->push_back({std::atan2(-m[2], m[10]) * 180 / M_PI,
-                          std::atan2(m[6], m[5]) * 180 / M_PI, p(0), p(2), app.frameDelta});
+        views->push_back({cameraFromModelview(m, settings.cameraZ), app.frameDelta});
     }
     real(mask);
 }

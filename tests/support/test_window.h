@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/globals.h"
+#include "camera_from_view.h"
 #include "platform/glut/glut_callbacks.h"
 
 #include <GL/freeglut.h>
@@ -66,8 +67,7 @@ std::vector<TextLine> textDrawnAt(int ms);
 int glErrorsRead();
 
 // A frame's camera as its view transform shows it, and the frame's time step.
-struct View {
-    double yaw, pitch, x, z; // degrees, positive turning right and down
+struct View : Camera {
     float frameTime;
 };
 // Appends the view of each frame drawn from now on to `views`; nullptr stops.

@@ -1,11 +1,13 @@
-// Loaded with LD_PRELOAD into a GLX program: appends one line per buffer swap to $SWAP_LOG,
-//   <wall ns> <processor ns> <GLUT ms> <monotonic ms> <drawable>
+// Loaded with LD_PRELOAD into a GLX or EGL program: appends one line per buffer swap to $SWAP_LOG,
+//   <wall ns> <processor ns> <GLUT ms> <monotonic ms> <drawable> <width>x<height>
 // the swap's CLOCK_REALTIME, the whole process's processor time (every thread), and the last
 // reading of the program's own clock before it: glutGet(GLUT_ELAPSED_TIME) in a GLUT program,
 // CLOCK_MONOTONIC read by the executable itself (not by its libraries) counted from its first
-// such reading; -1 where the program never read that clock; and the window swapped, in hex, by
-// which a test finds the window of its own run of the program. glutSwapBuffers ends in
+// such reading; -1 where the program never read that clock; the drawable swapped, in hex (the X
+// window, or the EGLSurface handle), by which a test finds the window of its own run of the
+// program; and that drawable's size in pixels as GLX or EGL report it. glutSwapBuffers ends in
 // glXSwapBuffers, so one count serves every host, the benchmark, the tests and the memory check.
+#include <EGL/egl.h>
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <cstdint>
@@ -61,20 +63,50 @@ extern "C" int glutGet(GLenum query) {
     return value;
 }
 
-extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
-    static auto real = next<void (*)(Display*, GLXDrawable)>("glXSwapBuffers");
+namespace {
+
+void logSwap(unsigned long drawable, unsigned width, unsigned height) {
     static const int log = [] {
         const char* path = std::getenv("SWAP_LOG");
         return path ? open(path, O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644) : -1;
     }();
-    real(display, drawable);
     timespec wall{}, processor{};
     clock_gettime(CLOCK_REALTIME, &wall);
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &processor);
-    char line[128];
-    const int length = std::snprintf(
-        line, sizeof line, "%lld %lld %lld %lld 0x%lx\n", static_cast<long long>(nanoseconds(wall)),
-        static_cast<long long>(nanoseconds(processor)), static_cast<long long>(glutMs),
-        static_cast<long long>(monotonicMs), static_cast<unsigned long>(drawable));
+    char line[160];
+    const int length = std::snprintf(line, sizeof line, "%lld %lld %lld %lld 0x%lx %ux%u\n",
+                                     static_cast<long long>(nanoseconds(wall)),
+                                     static_cast<long long>(nanoseconds(processor)),
+                                     static_cast<long long>(glutMs),
+                                     static_cast<long long>(monotonicMs), drawable, width, height);
     if (log >= 0 && write(log, line, static_cast<std::size_t>(length)) < 0) std::perror("SWAP_LOG");
+}
+
+} // namespace
+
+// The size is read before the swap, which may take up a new size for the next buffer; on X in
+// one round trip, where GLX would take two.
+extern "C" void glXSwapBuffers(Display* display, GLXDrawable drawable) {
+    static auto real = next<void (*)(Display*, GLXDrawable)>("glXSwapBuffers");
+    static auto geometry = next<Status (*)(Display*, Drawable, Window*, int*, int*, unsigned*,
+                                           unsigned*, unsigned*, unsigned*)>("XGetGeometry");
+    Window root = 0;
+    int x = 0, y = 0;
+    unsigned width = 0, height = 0, border = 0, depth = 0;
+    geometry(display, drawable, &root, &x, &y, &width, &height, &border, &depth);
+    real(display, drawable);
+    logSwap(drawable, width, height);
+}
+
+extern "C" EGLBoolean eglSwapBuffers(EGLDisplay display, EGLSurface surface) {
+    static auto real = next<EGLBoolean (*)(EGLDisplay, EGLSurface)>("eglSwapBuffers");
+    static auto query =
+        next<EGLBoolean (*)(EGLDisplay, EGLSurface, EGLint, EGLint*)>("eglQuerySurface");
+    EGLint width = 0, height = 0;
+    query(display, surface, EGL_WIDTH, &width);
+    query(display, surface, EGL_HEIGHT, &height);
+    const EGLBoolean swapped = real(display, surface);
+    logSwap(reinterpret_cast<unsigned long>(surface), static_cast<unsigned>(width),
+            static_cast<unsigned>(height));
+    return swapped;
 }
