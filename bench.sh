@@ -2,20 +2,21 @@
 # Measures Tyvok on a private Xvfb display of 1024 x 768: the cost of one frame per feature
 # against a frame that only clears and swaps (the floor) and against the same picture drawn the
 # leanest way (its limit), then frame rate and start-up time against Mesa's glxgears, both
-# counted by the same buffer-swap counter in alternated runs, and last the frame rate and
-# processor time of the real program at each frame limit (--max-fps).
-# Usage: ./bench.sh [frames] [peer] [pacing]: those parts only (all three by default).
+# counted by the same buffer-swap counter in alternated runs, the frame rate and processor time
+# of the real program at each frame limit (--max-fps), and last the Wayland host against the GLUT
+# host, on a private headless sway session beside the Xvfb display.
+# Usage: ./bench.sh [frames] [peer] [pacing] [wayland]: those parts only (all four by default).
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
-parts=" ${*:-frames peer pacing} "
+parts=" ${*:-frames peer pacing wayland} "
 part() { [[ $parts == *" $1 "* ]]; }
 runs=${BENCH_RUNS:-5}       # alternated runs of each program
 skip=${BENCH_SKIP_SEC:-1}   # seconds after the first frame before counting starts
 window=${BENCH_WINDOW_SEC:-4}
 starts=${BENCH_STARTS:-10}  # further short alternated runs of each, for the start-up time
 
-tools/scripts/install-packages.sh --build libbenchmark-dev xvfb mesa-utils
+tools/scripts/install-packages.sh --build libbenchmark-dev xvfb mesa-utils sway
 
 cmake -S . -B build -DTYVOK_BENCHMARKS=ON >/dev/null
 while read -r image; do
@@ -26,6 +27,7 @@ cmake --build build -j"$(nproc)" --target tyvok tyvok_bench swap_counter
 work=$(mktemp -d)
 cleanup() {
     tools/measure/xvfb.sh stop "$work/xvfb" || true
+    tools/measure/sway.sh stop "$work/sway" || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -198,5 +200,35 @@ if part pacing; then
         perFrame=$(cut -d' ' -f4 "$work/pacing$c.txt" | median)
         perSecond=$(cut -d' ' -f5 "$work/pacing$c.txt" | median)
         printf "| \`%s\` | %.1f | %.3f | %.2f |\n" "${cases[$c]}" "$fps" "$perSecond" "$perFrame"
+    done
+fi
+
+if part wayland; then
+    echo
+    echo "== The Wayland host against the GLUT host: the default picture full screen at 1024 x 768,"
+    echo "   --max-fps 30 in both (the Wayland host also follows sway's 60 Hz), and on the background"
+    echo "   layer at its default of 30; alternated, swaps counted over ${window} s from ${skip} s"
+    echo "   after the first; processor time of the whole process; medians of $runs runs"
+    chmod 755 "$work" # sway's user, nobody, reaches its runtime folder in here
+    tools/measure/sway.sh start "$work/sway" >/dev/null
+    wayland=(env -u DISPLAY $(cat "$work/sway/environment" | sed 's/^export //'))
+    cases=("--max-fps 30" "--max-fps 30" "--layer background")
+    hosts=("GLUT on Xvfb" "Wayland on sway" "Wayland layer")
+    for i in $(seq "$runs"); do
+        for c in "${!cases[@]}"; do
+            command=("$root/build/tyvok")
+            [ "$c" -eq 0 ] || command=("${wayland[@]}" "${command[@]}")
+            # shellcheck disable=SC2086 # each case is a list of options
+            timed_run "$skip" "$window" "$root/data" "${command[@]}" ${cases[$c]} >>"$work/hosts$c.txt"
+        done
+    done
+    echo "| host | options | frames a second | processor ms a frame | × GLUT |"
+    echo "|---|---|---:|---:|---:|"
+    glutFrame=$(cut -d' ' -f4 "$work/hosts0.txt" | median)
+    for c in "${!cases[@]}"; do
+        fps=$(cut -d' ' -f3 "$work/hosts$c.txt" | median)
+        perFrame=$(cut -d' ' -f4 "$work/hosts$c.txt" | median)
+        printf "| %s | \`%s\` | %.1f | %.2f | %.2f |\n" "${hosts[$c]}" "${cases[$c]}" "$fps" \
+            "$perFrame" "$(awk -v a="$perFrame" -v b="$glutFrame" 'BEGIN { print a / b }')"
     done
 fi
