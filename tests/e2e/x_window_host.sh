@@ -51,8 +51,8 @@ closeWindow
 unset XSCREENSAVER_WINDOW
 startTyvok --root
 findWindow && waitMs 3000 && drawsInEveryQuadrant root 1024 768
-root=$(xwininfo -root | awk '/Window id:/ { print $4 }')
-[ "$window" = "$root" ] || fail "--root drew in $window, not in the root window $root"
+rootWindow=$(xwininfo -root | awk '/Window id:/ { print $4 }')
+[ "$window" = "$rootWindow" ] || fail "--root drew in $window, not in the root window $rootWindow"
 stopBy TERM
 
 # 5. A window that does not exist: one line on stderr, status 1.
