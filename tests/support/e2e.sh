@@ -84,22 +84,22 @@ programMs() { awk 'END { print ($3 >= 0 ? $3 : $4) + 0 }' "$swapLog"; }
 waitMs() { within=90 waitFor "$1 ms on the program's clock" eval '[ "$(programMs)" -ge '"$1"' ]'; }
 # findWindow: waits for this run's first frame; the window it drew in is then $window.
 findWindow() { waitSwaps 1 && window=$(awk 'END { print $5 }' "$swapLog"); }
-# checkPacing NAME: for the program at --max-fps 30 (in a small window, where frames are cheap
-# even under the sanitizers), waits for 6 s on its clock; no whole second of that clock may hold
-# more than 30 frames, and the frames that came on time (at most one and a half periods after the
-# one before) must come at 25 a second or more.
+# checkPacing NAME: for the program at --max-fps 30, waits for 6 s on its clock; no whole second
+# of that clock may hold more than 30 frames, and the frames that the program waited for (in
+# poll, the swap counter's count: it was ready before they were due) must come at 25 a second or
+# more. Frames that a busy machine makes late come without a wait, and are not judged.
 checkPacing() {
     local verdict
     waitMs 6000 || return
     verdict=$(awk '{ ms = $3 >= 0 ? $3 : $4 } ms >= 0 {
             second = int(ms / 1000); most = ++perSecond[second] > most ? perSecond[second] : most
-            if (seen && ms - last <= 50) { onTime++; span += ms - last }
+            if (seen && $6 > 0) { waited++; span += ms - last }
             seen = 1; last = ms
         } END {
             for (s = 0; s <= second; ++s) counts = counts " " perSecond[s] + 0
-            rate = span > 0 ? onTime * 1000 / span : 0
-            printf "frames in each second:%s; %d on time at %.1f a second\n", counts, onTime, rate
-            if (most > 30 || onTime < 60 || rate < 25) print "FAIL"
+            rate = span > 0 ? waited * 1000 / span : 0
+            printf "frames in each second:%s; %d waited for, at %.1f a second\n", counts, waited, rate
+            if (most > 30 || waited >= 10 && rate < 25) print "FAIL"
         }' "$swapLog")
     echo "$1: $verdict"
     [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
