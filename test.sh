@@ -8,11 +8,14 @@ cd "$(dirname "$0")"
 # window and end-to-end tests, the X fixes library that reads the cursor back, the XTest library
 # that presses keys and moves the pointer as a user does, groff for the manual page, and for the
 # Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
-# lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, pgrep, openbox and
-# XScreenSaver's daemon.
+# lintian, and desktop-file-utils for its two desktop entries; for the hosts' end-to-end tests
+# Xlib's headers, xprop and xwininfo, pgrep, openbox and XScreenSaver's daemon; for the other
+# programs that run the installed package, MATE's saver with gsettings and a session bus, and
+# xsecurelock.
 tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
-    libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian \
-    libx11-dev x11-utils procps openbox xscreensaver
+    libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian desktop-file-utils \
+    libx11-dev x11-utils procps openbox xscreensaver \
+    mate-screensaver libglib2.0-bin dbus xsecurelock
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
 options=(-DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")

@@ -75,6 +75,31 @@ openWindow() {
 }
 closeWindow() { [ -z "$helper" ] || { kill "$helper" && wait "$helper"; } 2>/dev/null; helper=""; }
 
+# unprivileged: a home of its own in $home for $user, the unprivileged user as whom the screen
+# savers run their hacks (some refuse root), with the swap counter where that user can read it
+# ($work/swaps.so) and the swap log writable; "${asUser[@]}" COMMAND...: COMMAND as that user,
+# there (in the same process: $! of one started in the background is the command's).
+user=nobody home=$work/home
+unprivileged() {
+    chmod 755 "$work" && mkdir "$home" && chown "$user" "$home" &&
+        install -m 644 "$SWAP_COUNTER" "$work/swaps.so" && install -o "$user" /dev/null "$swapLog"
+}
+asUser=(env -C "$home" HOME="$home" setpriv --reuid "$user" --regid nogroup --clear-groups)
+# hackPid: the Tyvok, started by a screen saver, that logs to this test's swap log (other tests'
+# hacks run as the same user).
+hackPid() {
+    local p
+    for p in $(pgrep -x tyvok); do
+        grep -qxzF "SWAP_LOG=$swapLog" "/proc/$p/environ" 2>/dev/null && echo "$p" && return
+    done
+    return 1
+}
+# noWindowOfItsOwn: no window bears Tyvok's name or class.
+noWindowOfItsOwn() {
+    local own=$(for how in --name --class --classname; do xdotool search "$how" '[Tt]yvok'; done)
+    [ -z "$own" ] || fail "Tyvok opened windows of its own: $own"
+}
+
 # The swap log of this run of the program: its frames, its clock and the window it draws in.
 swaps() { wc -l <"$swapLog"; }
 waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
@@ -98,7 +123,7 @@ checkPacing() {
         } END {
             for (s = 0; s <= second; ++s) counts = counts " " perSecond[s] + 0
             rate = span > 0 ? waited * 1000 / span : 0
-            printf "frames in each second:%s; %d waited for, at %.1f a second\n", counts, waited, rate
+            printf "frames in each second:%s; %d waited for, %.1f a second\n", counts, waited, rate
             if (most > 30 || waited >= 10 && rate < 25) print "FAIL"
         }' "$swapLog")
     echo "$1: $verdict"
@@ -136,19 +161,21 @@ look() {
         }' "$work/look" "$work/look.new")"
     mv "$work/look.new" "$work/look"
 }
-# drawsInEveryQuadrant ID W H: window ID is W x H, and past the fade-in its picture moves over a
-# hundredth of its pixels in 10 frames and lights a two-hundredth in each quadrant.
+# movesInEveryQuadrant W H: the last two looks saw a W x H picture that moved over a hundredth of
+# its pixels and lit a two-hundredth of each quadrant.
+movesInEveryQuadrant() {
+    local least=$(($1 * $2 / 200)) count
+    [ "$width x $height" = "$1 x $2" ] && [ "$changed" -gt $((least * 2)) ] || return 1
+    for count in $quadrants; do [ "$count" -gt "$least" ] || return 1; done
+}
+lookCounts() { echo "$width x $height: $lit lit ($quadrants by quadrant), $changed changed$1"; }
+# drawsInEveryQuadrant ID W H: window ID, past the fade-in, shows such a picture 10 frames apart.
 drawsInEveryQuadrant() {
-    local least=$(($2 * $3 / 200))
     look "$1"
     waitSwaps $(($(swaps) + 10)) || return
     look "$1"
-    echo "$width x $height: $lit pixels lit ($quadrants by quadrant), $changed changed in 10 frames"
-    [ "$width x $height" = "$2 x $3" ] || fail "window is $width x $height, not $2 x $3"
-    [ "$changed" -gt $((least * 2)) ] || fail "$2 x $3: the picture hardly moved in 10 frames"
-    for count in $quadrants; do
-        [ "$count" -gt "$least" ] || fail "$2 x $3: a quadrant is nearly black: $quadrants"
-    done
+    lookCounts " in 10 frames"
+    movesInEveryQuadrant "$2" "$3" || fail "$2 x $3: not a picture that moves in every quadrant"
 }
 # hintLooks: from this run's first frame, six looks within the start-up hint's three seconds at
 # the first five glyph boxes of its window's message line (10 x 20 pixels, 9 apart, from x 10, y 6);

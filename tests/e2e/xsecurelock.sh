@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# The installed program as xsecurelock's saver, given by its full path: run by the locker's
+# multiplexer, Tyvok draws a moving picture in the saver window that it is given, opens no window
+# of its own, and is gone once the locker ends on SIGTERM. The locker runs as the unprivileged
+# user, as a user's session runs it.
+source "$(dirname "$0")/../support/e2e.sh"
+privateDisplay
+unprivileged
+"${asUser[@]}" env XSECURELOCK_SAVER=/usr/bin/tyvok SWAP_LOG="$swapLog" \
+    LD_PRELOAD="$work/swaps.so" xsecurelock >"$work/locker.log" 2>&1 &
+locker=$!
+extraCleanup='kill $locker 2>/dev/null; wait $locker'
+if waitFor "Tyvok started by the locker" eval 'pid=$(hackPid)' && findWindow && waitMs 3000; then
+    given=$(tr '\0' '\n' <"/proc/$pid/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+    [ $((window)) = "$given" ] || fail "Tyvok drew in $window, not in the saver window $given"
+    drawsInEveryQuadrant "$window" 1024 768
+    noWindowOfItsOwn
+    kill -TERM $locker
+    waitFor "end of Tyvok once the locker ended" eval '! running "$pid"'
+    pid=""
+fi
+[ "$failures" -eq 0 ] || tail -n 30 "$work/locker.log"
+finish
