@@ -2,6 +2,9 @@
 // after start, no key message, and a first frame cleared of whatever the buffer held.
 #include "test_window.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 struct LookCase {
@@ -63,7 +66,7 @@ TEST_P(LookOption, SetsWhatItsKeysSetWithoutAMessage) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, LookOption, testing::Values(
-    LookCase{{"--image", "portrait"}, "iiii"}, LookCase{{"--texture-mode=sphere"}, "oo"},
+    LookCase{{"--texture-mode=sphere"}, "oo"},
     LookCase{{"--texture-mode", "eye"}, "o"}, LookCase{{"--no-textures"}, "t"},
     LookCase{{"--polygon-mode", "lines"}, "w"}, LookCase{{"--polygon-mode", "points"}, "ww"},
     LookCase{{"--spotlight"}, "s"}, LookCase{{"--no-stars"}, "u"}, LookCase{{"--hyperspace"}, " "},
@@ -72,3 +75,24 @@ INSTANTIATE_TEST_SUITE_P(Table, LookOption, testing::Values(
     LookCase{{"--main-speed", "1.111111"}, "^"}, LookCase{{"--rotate-speed", "1.8"}, "-"},
     LookCase{{"--movement-speed=1.111111"}, "+"}, LookCase{{"--fps"}, "c"}));
 // clang-format on
+
+// Each --image name wraps its own picture over the gears: past the title, when no text follows
+// the gears, the texture left bound is the one made from that name's file.
+using ImageName = std::pair<std::string, std::string>; // the option's value, its file
+class ImageOption : public testing::TestWithParam<ImageName> {};
+
+TEST_P(ImageOption, WrapsItsOwnPictureOverTheGears) {
+    startTestProgram(true, nullptr, {"--image", GetParam().first.c_str()});
+    renderFrameAt(11000);
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    const auto file = std::find(textureFiles, textureFiles + imageFileCount, GetParam().second);
+    EXPECT_EQ(GLuint(bound), textureTable.names[file - textureFiles]) << GetParam().second;
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ImageOption,
+                         testing::Values(ImageName("wood", "wood128.bmp"),
+                                         ImageName("metal", "metalplate128.bmp"),
+                                         ImageName("fisheye", "fisheye.bmp"),
+                                         ImageName("brass", "brasstarnish128.bmp"),
+                                         ImageName("portrait", "monacolor128.bmp")));
