@@ -11,11 +11,15 @@ cd "$(dirname "$0")"
 # lintian, and desktop-file-utils for its two desktop entries; for the hosts' end-to-end tests
 # Xlib's headers, xprop and xwininfo, pgrep, openbox and XScreenSaver's daemon; for the other
 # programs that run the installed package, MATE's saver with gsettings and a session bus, and
-# xsecurelock.
+# xsecurelock; and the locales for the settings dialog's test in a decimal-comma locale.
 tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
     libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian desktop-file-utils \
     libx11-dev x11-utils procps openbox xscreensaver \
-    mate-screensaver libglib2.0-bin dbus xsecurelock
+    mate-screensaver libglib2.0-bin dbus xsecurelock locales
+# That test's locale, generated once (through sudo unless root, as the packages).
+if ! locale -a | grep -qx de_DE.utf8; then
+    $([ "$(id -u)" -eq 0 ] || echo sudo) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
 options=(-DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")
