@@ -2,9 +2,6 @@
 // after start, no key message, and a first frame cleared of whatever the buffer held.
 #include "test_window.h"
 
-#include <algorithm>
-#include <utility>
-
 namespace {
 
 struct LookCase {
@@ -66,33 +63,14 @@ TEST_P(LookOption, SetsWhatItsKeysSetWithoutAMessage) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, LookOption, testing::Values(
-    LookCase{{"--texture-mode=sphere"}, "oo"},
+    LookCase{{"--image", "metal"}, "i"}, LookCase{{"--image", "fisheye"}, "ii"},
+    LookCase{{"--image", "brass"}, "iii"}, LookCase{{"--image", "portrait"}, "iiii"},
+    LookCase{{"--texture-mode=sphere"}, "oo"}, LookCase{{"--fps"}, "c"},
     LookCase{{"--texture-mode", "eye"}, "o"}, LookCase{{"--no-textures"}, "t"},
     LookCase{{"--polygon-mode", "lines"}, "w"}, LookCase{{"--polygon-mode", "points"}, "ww"},
     LookCase{{"--spotlight"}, "s"}, LookCase{{"--no-stars"}, "u"}, LookCase{{"--hyperspace"}, " "},
     LookCase{{"--tessellation", "7"}, ">>"}, LookCase{{"--fov", "98"}, ".."},
     LookCase{{"--letterbox", "3"}, "lll"}, LookCase{{"--camera-z", "1.45"}, "{"},
     LookCase{{"--main-speed", "1.111111"}, "^"}, LookCase{{"--rotate-speed", "1.8"}, "-"},
-    LookCase{{"--movement-speed=1.111111"}, "+"}, LookCase{{"--fps"}, "c"}));
+    LookCase{{"--movement-speed=1.111111"}, "+"}));
 // clang-format on
-
-// Each --image name wraps its own picture over the gears: past the title, when no text follows
-// the gears, the texture left bound is the one made from that name's file.
-using ImageName = std::pair<std::string, std::string>; // the option's value, its file
-class ImageOption : public testing::TestWithParam<ImageName> {};
-
-TEST_P(ImageOption, WrapsItsOwnPictureOverTheGears) {
-    startTestProgram(true, nullptr, {"--image", GetParam().first.c_str()});
-    renderFrameAt(11000);
-    GLint bound = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
-    const auto file = std::find(textureFiles, textureFiles + imageFileCount, GetParam().second);
-    EXPECT_EQ(GLuint(bound), textureTable.names[file - textureFiles]) << GetParam().second;
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, ImageOption,
-                         testing::Values(ImageName("wood", "wood128.bmp"),
-                                         ImageName("metal", "metalplate128.bmp"),
-                                         ImageName("fisheye", "fisheye.bmp"),
-                                         ImageName("brass", "brasstarnish128.bmp"),
-                                         ImageName("portrait", "monacolor128.bmp")));
