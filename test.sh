@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 # Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
 # lintian, and desktop-file-utils for its two desktop entries; for the hosts' end-to-end tests
 # Xlib's headers, xprop and xwininfo, pgrep, openbox and XScreenSaver's daemon; for the other
-# programs that run the installed package, MATE's saver with gsettings and a session bus, and
+# programs that run the installed package, MATE's saver with gsettings and a D-Bus daemon, and
 # xsecurelock; and the locales for the settings dialog's test in a decimal-comma locale.
 tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
     libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian desktop-file-utils \

@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder: it carries the files that users need, each
 # with its mode (the program, its launcher and XScreenSaver's link to it, the images, the
-# settings, the menu entry, the screen savers' theme entry, the icon, the manual page and the
-# copyright); both desktop entries pass desktop-file-validate (lintian reads only the menu's);
-# and lintian, which also reads the control fields, the manual page and the metadata, finds no
-# error and no warning.
+# settings, the menu and screen savers' entries, the icon, the manual page and the copyright);
+# desktop-file-validate passes both entries, and lintian, which reads the control fields, the
+# manual page, the menu's entry and the metadata, finds no error and no warning.
 source "$(dirname "$0")/../support/e2e.sh"
 (cd "$work" && cpack -G DEB --config "$TYVOK_BUILD/CPackConfig.cmake" >cpack.log 2>&1) ||
     { cat "$work/cpack.log" && fail "cpack -G DEB" && finish; }
@@ -20,9 +19,7 @@ for entry in '-rwxr-xr-x ./usr/bin/tyvok' '-rwxr-xr-x ./usr/libexec/tyvok/tyvok'
     "${files[@]/#/-rw-r--r-- ./usr/share/}"; do
     grep -qxF -- "$entry" "$work/files" || fail "package lacks '$entry'"
 done
-dpkg-deb -x "$deb" "$work/root"
-desktop-file-validate "$work"/root/usr/share/applications/{,screensavers/}tyvok.desktop ||
-    fail "desktop-file-validate"
+desktop-file-validate "$root"/packaging/tyvok{,-screensaver}.desktop || fail "desktop-file-validate"
 # Informational notes are shown, not counted.
 lintian $([ "$(id -u)" -ne 0 ] || echo --allow-root) "$deb" >"$work/lintian" 2>&1
 cat "$work/lintian"
