@@ -8,15 +8,22 @@ cd "$(dirname "$0")"
 # window and end-to-end tests, the X fixes library that reads the cursor back, the XTest library
 # that presses keys and moves the pointer as a user does, groff for the manual page, and for the
 # Debian package dpkg-dev (dpkg-shlibdeps, dpkg-deb), file (which CPack uses to find programs) and
-# lintian; for the hosts' end-to-end tests Xlib's headers, xprop and xwininfo, xrdb (the desktop's
-# Xft.dpi), pgrep, openbox and XScreenSaver's daemon; for the Wayland tests sway (their
-# compositor), grim (its screenshots), wtype (keys), weston (an ordinary client window,
-# weston-terminal, and a second compositor), wayland-utils (wayland-info, what a compositor
-# offers) and jq (to read sway's tree).
+# lintian, and desktop-file-utils for its two desktop entries; for the hosts' end-to-end tests
+# Xlib's headers, xprop and xwininfo, xrdb (the desktop's Xft.dpi), pgrep, openbox and
+# XScreenSaver's daemon; for the other programs that run the installed package, MATE's saver with
+# gsettings and a D-Bus daemon, and xsecurelock; the locales for the settings dialog's test in a
+# decimal-comma locale; for the Wayland tests sway (their compositor), grim (its screenshots),
+# wtype (keys), weston (an ordinary client window, weston-terminal, and a second compositor),
+# wayland-utils (wayland-info, what a compositor offers) and jq (to read sway's tree).
 tools/scripts/install-packages.sh --build libgtest-dev libpng-dev xvfb xdotool x11-apps \
-    libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian \
-    libx11-dev x11-utils x11-xserver-utils procps openbox xscreensaver sway grim wtype weston \
-    wayland-utils jq
+    libxfixes-dev libxtst-dev groff-base dpkg-dev file lintian desktop-file-utils \
+    libx11-dev x11-utils x11-xserver-utils procps openbox xscreensaver \
+    mate-screensaver libglib2.0-bin dbus xsecurelock locales \
+    sway grim wtype weston wayland-utils jq
+# That test's locale, generated once (through sudo unless root, as the packages).
+if ! locale -a | grep -qx de_DE.utf8; then
+    $([ "$(id -u)" -eq 0 ] || echo sudo) localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
 
 # TYVOK_WERROR=ON (as continuous integration runs it) makes every compiler warning an error.
 options=(-DBUILD_TESTING=ON -DTYVOK_WERROR="${TYVOK_WERROR:-OFF}")

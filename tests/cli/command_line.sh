@@ -29,13 +29,13 @@ run "$TYVOK" --foo
     fail "--foo: status $status, stdout '$out', stderr '$err'"
 
 # Every option XScreenSaver's panel can write (each arg-set and arg-unset, each slider at its low,
-# default and high value: 32 in all) is accepted after the panel's --root: the program stops at
+# default and high value: 33 in all) is accepted after the panel's --root: the program stops at
 # the display.
 tr '\n' ' ' <"$root/packaging/tyvok.xml" | grep -o '<[^>]*>' | sed -n \
     -e 's/.* arg-\(un\)\{0,1\}set="\([^"]*\)".*/\2/p' \
     -e 's/.* arg="\([^"%]*\)%".* low="\([^"]*\)" high="\([^"]*\)" default="\([^"]*\)".*/\1\2\n\1\4\n\1\3/p' \
     >"$work/panel"
-[ "$(wc -l <"$work/panel")" -eq 32 ] || fail "the panel's options were not all read: $(cat "$work/panel")"
+[ "$(wc -l <"$work/panel")" -eq 33 ] || fail "the panel's options were not all read: $(cat "$work/panel")"
 while read -r -a arguments; do
     run "$TYVOK" --root "${arguments[@]}"
     [ "$status:$err" = "1:tyvok: cannot open display ''" ] ||

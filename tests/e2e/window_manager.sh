@@ -18,7 +18,7 @@ echo "$classes"
 _OB_APP_NAME(UTF8_STRING) = "tyvok"
 _OB_APP_CLASS(UTF8_STRING) = "Tyvok"' ] || fail "not the class tyvok/Tyvok"
 checkPacing "GLUT host"
-[ "$(awk 'END { print $6 }' "$swapLog")" = 320x240 ] || fail "no swap of 320 x 240 in the log"
+[ "$(swapSize)" = 320x240 ] || fail "no swap of 320 x 240 in the log"
 
 # 3. Iconified until restored, then covered by a window over the whole screen until that goes.
 xdotool windowminimize "$window"

@@ -120,6 +120,23 @@ openWindow() {
 }
 closeWindow() { [ -z "$helper" ] || { kill "$helper" && wait "$helper"; } 2>/dev/null; helper=""; }
 
+# unprivileged: $home for $user, as whom the screen savers run (some refuse root), the swap counter
+# where that user reads it ($work/swaps.so); "${asUser[@]}" COMMAND...: COMMAND as that user.
+user=nobody home=$work/home
+unprivileged() {
+    chmod 755 "$work" && mkdir "$home" && chown "$user" "$home" &&
+        install -m 644 "$SWAP_COUNTER" "$work/swaps.so" && install -o "$user" /dev/null "$swapLog"
+}
+asUser=(env -C "$home" HOME="$home" setpriv --reuid "$user" --regid nogroup --clear-groups)
+# hackPid: the Tyvok that a screen saver started with this test's swap log.
+hackPid() { grep -lxzF "SWAP_LOG=$swapLog" $(pgrep -x tyvok | sed 's|.*|/proc/&/environ|') \
+    2>/dev/null | cut -d/ -f3 | grep .; }
+# noWindowOfItsOwn: no window bears Tyvok's name or class.
+noWindowOfItsOwn() {
+    local own=$(for how in --name --class --classname; do xdotool search "$how" '[Tt]yvok'; done)
+    [ -z "$own" ] || fail "Tyvok opened windows of its own: $own"
+}
+
 # The swap log of this run of the program: its frames, its clock and the window it draws in.
 swaps() { wc -l <"$swapLog"; }
 waitSwaps() { waitFor "$1 frames" eval '[ "$(swaps)" -ge '"$1"' ]'; }
@@ -131,22 +148,21 @@ waitMs() { within=90 waitFor "$1 ms on the program's clock" eval '[ "$(programMs
 findWindow() { waitSwaps 1 && window=$(awk 'END { print $5 }' "$swapLog"); }
 # swapSize: the size of the drawable at the last swap, WxH.
 swapSize() { awk 'END { print $6 }' "$swapLog"; }
-# checkPacing NAME: for the program at --max-fps 30 (in a small window, where frames are cheap
-# even under the sanitizers), waits for 6 s on its clock; no whole second of that clock may hold
-# more than 30 frames, and the frames that came on time (at most one and a half periods after the
-# one before) must come at 25 a second or more.
+# checkPacing NAME: for the program at --max-fps 30, waits for 6 s on its clock; no whole second
+# of it may hold more than 30 frames, and those the program waited for (in poll: it was ready
+# before they were due) come at 25 a second or more; those a busy machine makes late are not.
 checkPacing() {
     local verdict
     waitMs 6000 || return
     verdict=$(awk '{ ms = $3 >= 0 ? $3 : $4 } ms >= 0 {
             second = int(ms / 1000); most = ++perSecond[second] > most ? perSecond[second] : most
-            if (seen && ms - last <= 50) { onTime++; span += ms - last }
+            if (seen && $7 > 0) { waited++; span += ms - last }
             seen = 1; last = ms
         } END {
             for (s = 0; s <= second; ++s) counts = counts " " perSecond[s] + 0
-            rate = span > 0 ? onTime * 1000 / span : 0
-            printf "frames in each second:%s; %d on time at %.1f a second\n", counts, onTime, rate
-            if (most > 30 || onTime < 60 || rate < 25) print "FAIL"
+            rate = span > 0 ? waited * 1000 / span : 0
+            printf "frames in each second:%s; %d waited for, %.1f a second\n", counts, waited, rate
+            if (most > 30 || waited >= 10 && rate < 25) print "FAIL"
         }' "$swapLog")
     echo "$1: $verdict"
     [[ $verdict != *FAIL* ]] || fail "$1: pacing at 30 frames a second"
@@ -156,13 +172,15 @@ checkPacing() {
 # swap less that of the swap before (one of over 0.1 s counts as 0.05 s); and 5 frames or more did.
 checkWalk() {
     local verdict
-    verdict=$(paste -d ' ' "$swapLog" "$cameraLog" | awk -v from="$2" '
-        { ms[NR] = $3 >= 0 ? $3 : $4; yaw[NR] = $7 * atan2(0, -1) / 180; x[NR] = $9; z[NR] = $10 }
-        NR > from + 2 && $7 != "-" && !skip[NR - 1] && (x[NR] != x[NR - 1] || z[NR] != z[NR - 1]) {
+    verdict=$(paste -d '|' "$swapLog" "$cameraLog" | awk -F '|' -v from="$2" '
+        { split($1, swap, " "); n = split($2, view, " ")
+          ms[NR] = swap[3] >= 0 ? swap[3] : swap[4]; yaw[NR] = view[1] * atan2(0, -1) / 180
+          x[NR] = view[3]; z[NR] = view[4] }
+        NR > from + 2 && n > 1 && !skip[NR - 1] && (x[NR] != x[NR - 1] || z[NR] != z[NR - 1]) {
             t = (ms[NR - 1] - ms[NR - 2]) / 1000; t = t > 0.1 ? 0.05 : t; walked++
             dx = x[NR] - x[NR - 1] - 2 * t * sin(yaw[NR - 1])
             dz = z[NR] - z[NR - 1] + 2 * t * cos(yaw[NR - 1]); off += dx * dx + dz * dz > 1e-8
-        } { skip[NR] = $7 == "-" }
+        } { skip[NR] = n < 2 }
         END { printf "%d frames walked, %d of them not by 2 units a second\n", walked, off
               if (walked < 5 || off) print "FAIL" }')
     echo "$1: $verdict"
@@ -211,19 +229,20 @@ look() {
         }' "$work/look" "$work/look.new")"
     mv "$work/look.new" "$work/look"
 }
-# drawsInEveryQuadrant ID W H: window ID is W x H, and past the fade-in its picture moves over a
-# hundredth of its pixels in 10 frames and lights a two-hundredth in each quadrant.
+# movesInEveryQuadrant W H: the last two looks saw a W x H picture that moved over a hundredth of
+# its pixels and lit a two-hundredth of each quadrant.
+movesInEveryQuadrant() {
+    local least=$(($1 * $2 / 200)) count
+    [ "$width x $height" = "$1 x $2" ] && [ "$changed" -gt $((least * 2)) ] || return 1
+    for count in $quadrants; do [ "$count" -gt "$least" ] || return 1; done
+}
+# drawsInEveryQuadrant ID W H: window ID, past the fade-in, shows such a picture 10 frames apart.
 drawsInEveryQuadrant() {
-    local least=$(($2 * $3 / 200))
     look "$1"
     waitSwaps $(($(swaps) + 10)) || return
     look "$1"
-    echo "$width x $height: $lit pixels lit ($quadrants by quadrant), $changed changed in 10 frames"
-    [ "$width x $height" = "$2 x $3" ] || fail "window is $width x $height, not $2 x $3"
-    [ "$changed" -gt $((least * 2)) ] || fail "$2 x $3: the picture hardly moved in 10 frames"
-    for count in $quadrants; do
-        [ "$count" -gt "$least" ] || fail "$2 x $3: a quadrant is nearly black: $quadrants"
-    done
+    echo "$width x $height: $lit lit ($quadrants by quadrant), $changed changed in 10 frames"
+    movesInEveryQuadrant "$2" "$3" || fail "$2 x $3: not a picture that moves in every quadrant"
 }
 # hintLooks: from this run's first frame, six looks within the start-up hint's three seconds at
 # the first five glyph boxes of its window's message line (10 x 20 pixels, 9 apart, from x 10, y 6);

@@ -165,7 +165,8 @@ TEST(Controls, ResetKeyRestoresEverySettingThePauseTheFadeAndTheCamera) {
 // In manual mode Up held walks on every frame, 2 units a second of that frame's time along the
 // heading (freeglut reports each warp back at the rest point), and forty moves of the pointer 10
 // pixels right and 5 down turn the view right by 40 degrees and down by 20, give or take a move
-// lost between a warp and its report.
+// lost between a warp and its report. The X server has the pointer back at (450, 350) in the
+// window.
 TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) {
     startTestProgram();
     Display* x = XOpenDisplay(nullptr);
@@ -200,6 +201,11 @@ TEST(Controls, ManualCameraOnGlutsOwnLoopWalksEveryFrameAndTurnsWithThePointer) 
         movePointer(10, 5), frames(3);
     recordViews(nullptr);
     key(XK_Up, false);
+    Window root, child;
+    int rootX, rootY, atX, atY;
+    unsigned buttons;
+    XQueryPointer(x, glXGetCurrentDrawable(), &root, &child, &rootX, &rootY, &atX, &atY, &buttons);
+    EXPECT_TRUE(atX == 450 && atY == 350) << "the pointer rests at " << atX << ", " << atY;
     XAutoRepeatOn(x), XCloseDisplay(x);
 
     double walked = 0, time = 0;

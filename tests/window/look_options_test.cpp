@@ -63,12 +63,14 @@ TEST_P(LookOption, SetsWhatItsKeysSetWithoutAMessage) {
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Table, LookOption, testing::Values(
-    LookCase{{"--image", "portrait"}, "iiii"}, LookCase{{"--texture-mode=sphere"}, "oo"},
+    LookCase{{"--image", "metal"}, "i"}, LookCase{{"--image", "fisheye"}, "ii"},
+    LookCase{{"--image", "brass"}, "iii"}, LookCase{{"--image", "portrait"}, "iiii"},
+    LookCase{{"--texture-mode=sphere"}, "oo"}, LookCase{{"--fps"}, "c"},
     LookCase{{"--texture-mode", "eye"}, "o"}, LookCase{{"--no-textures"}, "t"},
     LookCase{{"--polygon-mode", "lines"}, "w"}, LookCase{{"--polygon-mode", "points"}, "ww"},
     LookCase{{"--spotlight"}, "s"}, LookCase{{"--no-stars"}, "u"}, LookCase{{"--hyperspace"}, " "},
     LookCase{{"--tessellation", "7"}, ">>"}, LookCase{{"--fov", "98"}, ".."},
     LookCase{{"--letterbox", "3"}, "lll"}, LookCase{{"--camera-z", "1.45"}, "{"},
     LookCase{{"--main-speed", "1.111111"}, "^"}, LookCase{{"--rotate-speed", "1.8"}, "-"},
-    LookCase{{"--movement-speed=1.111111"}, "+"}, LookCase{{"--fps"}, "c"}));
+    LookCase{{"--movement-speed=1.111111"}, "+"}));
 // clang-format on

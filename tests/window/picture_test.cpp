@@ -79,7 +79,7 @@ TEST(Picture, TextureModesTurnTheImageWithTheGearsOrKeepItAtEyeScaleOrMagnified)
 
 // Unlit, untextured gears take one colour a frame. Lit, they keep it where they face away from
 // the light, which sits where the cluster's centre is with the camera at rest, and brighten where
-// they face it: here with the camera four units back.
+// they face it: here with the camera four units back. OpenGL holds the white light's levels.
 TEST(Picture, SpotlightKeyBrightensTheGearsFacingTheLightAndDarkensNone) {
     startTestProgram(true);
     pressKeys("utv"); // no stars, no textures, the manual camera
@@ -92,6 +92,12 @@ TEST(Picture, SpotlightKeyBrightensTheGearsFacingTheLightAndDarkensNone) {
         darker += lit.rgb[i] + 1 < flat.rgb[i], brighter += lit.rgb[i] > flat.rgb[i] + farSample;
     EXPECT_EQ(darker, 0) << "samples darker under the light";
     EXPECT_GT(brighter, 100000) << "samples brighter under the light";
+    std::vector<GLfloat> c(20);
+    glGetFloatv(GL_LIGHT_MODEL_AMBIENT, &c[0]), glGetLightfv(GL_LIGHT0, GL_AMBIENT, &c[4]);
+    glGetLightfv(GL_LIGHT0, GL_DIFFUSE, &c[8]), glGetLightfv(GL_LIGHT0, GL_SPECULAR, &c[12]);
+    glGetMaterialfv(GL_BACK, GL_SPECULAR, &c[16]);
+    EXPECT_EQ(c, std::vector<GLfloat>({.5f,  .5f, .5f,  1,    .5f,  .5f, .5f,  1,    .75f, .75f,
+                                       .75f, 1,   .99f, .99f, .99f, 1,   .99f, .99f, .99f, 1}));
 }
 
 // Hours of turning (ten million degrees) leave a half-degree turn as visible as at the start.

@@ -1,27 +1,32 @@
 // Loaded with LD_PRELOAD into a GLX or EGL program: appends one line per buffer swap to $SWAP_LOG,
-//   <wall ns> <processor ns> <GLUT ms> <monotonic ms> <drawable> <width>x<height>
+//   <wall ns> <processor ns> <GLUT ms> <monotonic ms> <drawable> <width>x<height> <waited ms>
 // the swap's CLOCK_REALTIME, the whole process's processor time (every thread), and the last
 // reading of the program's own clock before it: glutGet(GLUT_ELAPSED_TIME) in a GLUT program,
 // CLOCK_MONOTONIC read by the executable itself (not by its libraries) counted from its first
 // such reading; -1 where the program never read that clock; the drawable swapped, in hex (the X
 // window, or the EGLSurface handle), by which a test finds the window of its own run of the
-// program; and that drawable's size in pixels as GLX or EGL report it. glutSwapBuffers ends in
-// glXSwapBuffers, so one count serves every host, the benchmark, the tests and the memory check.
+// program; that drawable's size in pixels as GLX or EGL report it; and how long the executable
+// waited in poll with a timeout since the last swap, each wait counted at most as long as it
+// asked for, so that a wake-up that a busy machine delays counts only the wait the program
+// chose. glutSwapBuffers ends in glXSwapBuffers, so one count serves every host, the benchmark,
+// the tests and the memory check.
 #include <EGL/egl.h>
 #include <GL/freeglut.h>
 #include <GL/glx.h>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <dlfcn.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/auxv.h>
 #include <unistd.h>
 
 namespace {
 
-std::int64_t glutMs = -1, monotonicMs = -1, monotonicOriginMs = -1;
+std::int64_t glutMs = -1, monotonicMs = -1, monotonicOriginMs = -1, waitedNs = 0;
 
 template <typename Function> Function next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
@@ -56,6 +61,20 @@ extern "C" int clock_gettime(clockid_t clock, timespec* time) {
     return result;
 }
 
+extern "C" int poll(pollfd* watched, nfds_t count, int timeoutMs) {
+    static auto real = next<int (*)(pollfd*, nfds_t, int)>("poll");
+    static auto readClock = next<int (*)(clockid_t, timespec*)>("clock_gettime");
+    if (timeoutMs < 0 || !inExecutable(__builtin_return_address(0)))
+        return real(watched, count, timeoutMs);
+    timespec start{}, end{};
+    readClock(CLOCK_MONOTONIC, &start);
+    const int result = real(watched, count, timeoutMs);
+    readClock(CLOCK_MONOTONIC, &end);
+    waitedNs += std::min<std::int64_t>(nanoseconds(end) - nanoseconds(start),
+                                       static_cast<std::int64_t>(timeoutMs) * 1000000);
+    return result;
+}
+
 extern "C" int glutGet(GLenum query) {
     static auto real = next<int (*)(GLenum)>("glutGet");
     const int value = real(query);
@@ -74,11 +93,12 @@ void logSwap(unsigned long drawable, unsigned width, unsigned height) {
     clock_gettime(CLOCK_REALTIME, &wall);
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &processor);
     char line[160];
-    const int length = std::snprintf(line, sizeof line, "%lld %lld %lld %lld 0x%lx %ux%u\n",
-                                     static_cast<long long>(nanoseconds(wall)),
-                                     static_cast<long long>(nanoseconds(processor)),
-                                     static_cast<long long>(glutMs),
-                                     static_cast<long long>(monotonicMs), drawable, width, height);
+    const int length = std::snprintf(
+        line, sizeof line, "%lld %lld %lld %lld 0x%lx %ux%u %.3f\n",
+        static_cast<long long>(nanoseconds(wall)), static_cast<long long>(nanoseconds(processor)),
+        static_cast<long long>(glutMs), static_cast<long long>(monotonicMs), drawable, width,
+        height, static_cast<double>(waitedNs) / 1e6);
+    waitedNs = 0;
     if (log >= 0 && write(log, line, static_cast<std::size_t>(length)) < 0) std::perror("SWAP_LOG");
 }
 
