@@ -59,7 +59,10 @@ class Input {
     void recentre();
 
   private:
+    static Input& of(void* data) { return *static_cast<Input*>(data); }
     void capabilities(std::uint32_t capabilities);
+    void useKeyboard(bool hasKeyboard);
+    void usePointer(bool hasPointer);
     void keymap(int fd, std::uint32_t size);
     void key(std::uint32_t code, bool pressed);
     void pressKey(std::uint32_t code);
