@@ -236,6 +236,26 @@ drawsInEveryQuadrant() {
         [ "$count" -gt "$least" ] || fail "$2 x $3: a quadrant is nearly black: $quadrants"
     done
 }
+# brightBox [LEAST]: of the pixels on standard input (as look reads them), sets box to "left top
+# width height" of the bright ones (red, green and blue adding up to LEAST, 300 by default), and
+# grey to the number of those neither black nor white.
+brightBox() {
+    local found
+    found=$(awk -v least="${1:-300}" '{
+        for (i = 1; i <= NF; i += 3) {
+            sum = $i + $(i + 1) + $(i + 2); grey += sum > 0 && sum < 765
+            if (sum < least) continue
+            x = (i - 1) / 3; left = n++ && left < x ? left : x; right = right > x ? right : x
+            top = top ? top : FNR; bottom = FNR
+        } } END { printf "%d %d %d %d %d\n", left, top ? top - 1 : 0, n ? right - left + 1 : 0,
+                         n ? bottom - top + 1 : 0, grey }')
+    box=${found% *} grey=${found##* }
+}
+# twice ONE TWO: each number of TWO is twice ONE's, within 3 pixels (scale 1 dims some edges).
+twice() {
+    awk -v one="$1" -v two="$2" 'BEGIN { n = split(one, a); split(two, b)
+        for (i = 1; i <= n; ++i) if (a[i] <= 0 || (b[i] - 2 * a[i]) ^ 2 > 9) exit 1 }'
+}
 # hintLooks: from this run's first frame, six looks within the start-up hint's three seconds at
 # the first five glyph boxes of its window's message line (10 x 20 pixels, 9 apart, from x 10, y 6);
 # sets hintGlyphs to the boxes of the 30 that held lit and unlit pixels inside their edges (a font
