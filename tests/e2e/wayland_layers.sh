@@ -8,22 +8,14 @@ waylandSession
 
 # 1. Each usage error of the layers: status 2 and one line, with no connection opened (which the
 #    Wayland library's debugging would report on stderr).
-while read -r -a arguments; do
-    WAYLAND_DEBUG=1 "$TYVOK" "${arguments[@]}" >"$work/out" 2>"$work/err"
-    status=$? && read -r line <"$work/err" && echo "${arguments[*]}: status $status, '$line'"
+for arguments in "--layer top" "--output DP-2" "--layer overlay --output=" \
+    "--window --layer overlay" "--layer overlay --root" "--layer overlay --window-id 5" \
+    "--x11 --layer background" "--layer background -display :1" "-iconic --layer background"; do
+    WAYLAND_DEBUG=1 "$TYVOK" $arguments >"$work/out" 2>"$work/err"
+    status=$? && read -r line <"$work/err" && echo "$arguments: status $status, '$line'"
     [ "$status $(wc -l <"$work/err") $(wc -c <"$work/out")" = "2 1 0" ] &&
-        [[ $line == "tyvok: "*" (see 'tyvok --help')" ]] || fail "${arguments[*]}: not one line"
-done <<'EOF'
---layer top
---output DP-2
---layer overlay --output=
---window --layer overlay
---layer overlay --root
---layer overlay --window-id 5
---x11 --layer background
---layer background -display :1
--iconic --layer background
-EOF
+        [[ $line == "tyvok: "*" (see 'tyvok --help')" ]] || fail "$arguments: not one line"
+done
 env -u WAYLAND_DISPLAY "$TYVOK" --layer overlay 2>"$work/err"
 [ "$?:$(cat "$work/err")" = "2:tyvok: '--layer' needs a Wayland compositor, and WAYLAND_DISPLAY is \
 not set (see 'tyvok --help')" ] || fail "--layer without WAYLAND_DISPLAY: $(cat "$work/err")"
@@ -36,7 +28,8 @@ weston-terminal >/dev/null 2>&1 &
 terminal=$!
 extraCleanup='kill $terminal'
 swayWindow $terminal && swaymsg -q "[pid=$terminal] floating enable, resize set 480 300, \
-move position 272 234" && waitFor "floating terminal" eval 'swayWindow $terminal && [ "${area%%,*}" = 272 ]'
+move position 272 234" && waitFor "floating terminal" eval \
+    'swayWindow $terminal && [ "${area%%,*}" = 272 ]'
 pointer to 100 100 click left && swayWindow $terminal && bare=$focused
 swaymsg -q "[pid=$terminal] focus" && waitFor "the terminal drawn focused" eval \
     'look "$area" && [ "$changed" -eq 0 ]' && cp "$work/look" "$work/terminal"
@@ -87,14 +80,17 @@ swaymsg -q focus output HEADLESS-1 && LP_NUM_THREADS=0 stopMs=100000 startTyvok 
 # cost LOG: the frames a second and the processor time of each, in ms, over frames 30 to 130.
 cost() { within=90 swapLog=$1 waitSwaps 130 && awk 'NR == 30 { wall = $1; processor = $2 }
     NR == 130 { printf "%.1f %.1f\n", 100e9 / ($1 - wall), ($2 - processor) / 1e8 }' "$1"; }
-read -r windowRate windowMs < <(cost "$swapLog") && read -r layerRate layerMs < <(cost "$work/second")
+read -r windowRate windowMs < <(cost "$swapLog")
+read -r layerRate layerMs < <(cost "$work/second")
 echo "the window: $windowRate frames a second, $windowMs ms of processor time each; the layer: \
 $layerRate, $layerMs ms"
-awk -v window="$windowMs" -v layer="$layerMs" 'BEGIN { exit !(layer > 0 && layer <= 1.05 * window) }' ||
+awk -v window="$windowMs" -v layer="$layerMs" 'BEGIN { exit !(layer > 0 && layer <= 1.05 * window)
+    }' ||
     fail "the layer's frames cost more than the window's"
 stopTyvok && kill $second && wait $second; extraCleanup=:
 
 # 5. The wallpaper's pace, with nothing over it, on an output small enough for its frames to be
 #    cheap: 30 frames a second, by the program's own count.
-swaymsg -q output HEADLESS-1 mode 512x384 && startTyvok --layer background && checkPacing "the wallpaper"
+swaymsg -q output HEADLESS-1 mode 512x384 && startTyvok --layer background &&
+    checkPacing "the wallpaper"
 finish

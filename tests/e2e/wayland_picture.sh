@@ -24,11 +24,8 @@ atScale() {
         'swayWindow $pid && [ "$(swapSize)" = "$buffer" ]' && waitSwaps $(($(swaps) + 3))
 }
 # matches A B WHAT: pictures A and B (in $work) match within the reference tolerance.
-matches() {
-    local verdict status
-    verdict=$("$COMPARE_PICTURES" "$work/$1" "$work/$2")
-    status=$? && echo "$3: $verdict" && return $status
-}
+matches() { local verdict status; verdict=$("$COMPARE_PICTURES" "$work/$1" "$work/$2")
+    status=$? && echo "$3: $verdict" && return $status; }
 
 # 1. Full screen at scale 1, then at scale 2: a buffer of twice the window's logical size, the
 #    hint's glyphs twice as tall and as wide in the output's pixels; then the frame that a host
@@ -40,7 +37,8 @@ echo "scale 2: the window $size, its buffer $(swapSize); the hint's lit box $box
 [ "$size $(swapSize)" = "512x384 1024x768" ] || fail "at scale 2: not a buffer twice the size"
 twice "$hint1" "$box" || fail "at scale 2: the hint's glyphs not twice as large"
 atScale 1 && atScale 1 512x384 && shot half
-awk '{ $0 = $0 " "; gsub(/[0-9]+ [0-9]+ [0-9]+ /, "& &"); print; print }' "$work/half" >"$work/magnified"
+awk '{ $0 = $0 " "; gsub(/[0-9]+ [0-9]+ [0-9]+ /, "& &"); print; print }' "$work/half" \
+    >"$work/magnified"
 matches two magnified "scale 2 against the logical size magnified"
 [ $? -eq 1 ] || fail "scale 2: the picture of the logical size, magnified"
 atScale 1 1024x768
@@ -65,31 +63,32 @@ matches one glut "the Wayland host on sway against the GLUT host on X" || fail "
 # 4. weston's headless backend, as root in a runtime folder of its own, on a blue background, with
 #    its screenshots (--debug): the window of 512 x 512 moves, in libdecor's frame, which reaches
 #    beyond it on every side and holds the title bar above it; --layer: status 1 and one line.
-mkdir -m 700 "$work/weston" && printf '[shell]\nbackground-color=0xff0000ff\npanel-position=none\n' \
-    >"$work/weston.ini"
+mkdir -m 700 "$work/weston" &&
+    printf '[shell]\nbackground-color=0xff0000ff\npanel-position=none' >"$work/ini"
 XDG_RUNTIME_DIR=$work/weston weston --backend=headless-backend.so --use-pixman --debug \
-    --width=1024 --height=768 --socket=weston --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
+    --width=1024 --height=768 --socket=weston --config="$work/ini" >"$work/weston.log" 2>&1 &
 extraCleanup="kill $!"
 westonShot() {
-    (cd "$work/weston" && rm -f ./*.png && weston-screenshooter && "$PNG_PIXELS" ./*.png) >"$work/$1"
+    (cd "$work/weston" && rm -f ./*.png && weston-screenshooter && "$PNG_PIXELS" ./*.png) \
+        >"$work/$1"
 }
 export WAYLAND_DISPLAY=weston XDG_RUNTIME_DIR=$work/weston
-waitFor "weston" test -S "$work/weston/weston" && startTyvok --window && waitSwaps 10 && westonShot a
+waitFor "weston" test -S "$work/weston/weston" && startTyvok --window && waitSwaps 10 &&
+    westonShot a
 waitSwaps $(($(swaps) + 10)) && westonShot b
-echo "on weston: $(swaps) frames of $(swapSize)"
-# The boxes, "left,top-right,bottom", of the pixels that moved and of those not weston's blue.
-read -r moving framed < <(awk 'function box(b, x, y) { if (!(b in l) || x < l[b]) l[b] = x
+# The box of the pixels that moved, and that of those not weston's blue, which the frame covers.
+verdict=$(awk 'function box(b, x, y) { if (!(b in l) || x < l[b]) l[b] = x
         if (x > r[b]) r[b] = x; if (!(b in t)) t[b] = y; d[b] = y }
     FNR == NR { was[FNR] = $0; next } { split(was[FNR], a); for (i = 1; i <= NF; i += 3) {
         if (($i - a[i]) ^ 2 + ($(i + 1) - a[i + 1]) ^ 2 > 900) box("m", i / 3, FNR)
         if ($i || $(i + 1) || $(i + 2) != 255) box("f", i / 3, FNR) } }
-    END { for (i = 1; i <= 2; ++i) { b = substr("mf", i, 1); printf "%d,%d-%d,%d ", l[b], t[b],
-        r[b], d[b] } }' "$work/a" "$work/b")
-echo "the picture moves in $moving, weston's background is covered in $framed"
-awk -v m="$moving" -v f="$framed" 'BEGIN { split(m, a, /[,-]/); split(f, b, /[,-]/)
-    exit !(a[3] - a[1] > 480 && a[3] - a[1] < 512 && a[4] - a[2] > 480 && a[4] - a[2] < 512 &&
-        b[1] < a[1] && b[2] < a[2] - 24 && b[3] > a[3] && b[4] > a[4]) }' ||
-    fail "weston: no moving picture of 512 x 512 in a frame"
+    END { w = r["m"] - l["m"] + 1; h = d["m"] - t["m"] + 1
+        printf "the picture moves in %dx%d at %d,%d, the blue is covered from %d,%d to %d,%d", w, h,
+            l["m"], t["m"], l["f"], t["f"], r["f"], d["f"]
+        if (w < 480 || w > 512 || h < 480 || h > 512 || l["f"] >= l["m"] || t["f"] > t["m"] - 24 ||
+            r["f"] <= r["m"] || d["f"] <= d["m"]) print " FAIL" }' "$work/a" "$work/b")
+echo "on weston, $(swaps) frames of $(swapSize): $verdict"
+[[ $verdict != *FAIL* ]] || fail "weston: no moving picture of 512 x 512 in a frame"
 stopTyvok && startTyvok --layer background && waitExit
 echo "on weston, --layer background: status $status, '$(cat "$work/stderr")'"
 [ "$status:$(cat "$work/stderr")" = "1:tyvok: --layer needs the compositor's layer shell \
