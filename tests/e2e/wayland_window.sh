@@ -15,6 +15,9 @@ turn() {
 }
 # between LOW HIGH X: LOW <= X <= HIGH.
 between() { awk -v x="$3" "BEGIN { exit !(x >= $1 && x <= $2) }"; }
+# walk WHERE: holding Up for 1 s walks the manual camera 2 units a second on every frame.
+walk() { local from && from=$(swaps) && keys -P Up -s 1000 -p Up && waitSwaps $((from + 40)) &&
+    checkWalk "$1, Up held for 1 s" "$from"; }
 # centreAndLook: the pointer to the middle of the window, then the manual camera on (v).
 centreAndLook() { pointer to $((${area%%,*} + 256)) $(($(cut -d, -f2 <<<"${area%% *}") + 256)) &&
     keys -k v; }
@@ -28,16 +31,15 @@ echo "at start: $appId \"$title\", $size, full screen: $fullScreen"
 keys -k v && turned=$(turn 40)
 echo "full screen: forty moves of 10 pixels turned the manual camera by $turned degrees"
 between 36 44 "$turned" || fail "full screen: turned by $turned degrees"
-from=$(swaps) && keys -P Up -s 1000 -p Up && waitSwaps $((from + 40)) &&
-    checkWalk "full screen, Up held for 1 s" "$from"
+walk "full screen"
 
 # 2. f: a floating window of 512 x 512. With the manual camera, sixty moves to the right over it
-#    turn it by 60 degrees: locked, the pointer stays in the window. Unlocked (sway's constraints
-#    off), it leaves the window after 25 moves, and the turn stops there.
+#    turn it by 60 degrees: locked, the pointer stays in the window; Up walks. Unlocked (sway's
+#    constraints off), it leaves the window after 25 moves, and the turn stops there.
 keys -k f
 waitFor "window of 512 x 512" eval 'swayWindow $pid && [ "$size $fullScreen" = "512x512 0" ]'
 echo "after f: $size at $area, full screen: $fullScreen"
-centreAndLook && turned=$(turn 60)
+centreAndLook && turned=$(turn 60) && walk "in the window"
 keys -k v && swaymsg -q seat seat0 pointer_constraint disable && plugPointer
 centreAndLook && unlocked=$(turn 60)
 echo "in the window: sixty moves turned it by $turned degrees locked, $unlocked unlocked"
@@ -82,7 +84,8 @@ waitMs $((released + 600)) && verdict=$(paste <(cut -d ' ' -f 4 "$swapLog") "$te
             steps, at[2] - at[1], every, late
         if (steps < 8 || at[2] - at[1] < 250 || at[2] - at[1] > 450 || every < 80 || every > 130 ||
             late) print " FAIL" }')
-echo ", held for 1.5 s at 10 a second after 300 ms: $verdict over 300 ms after the release"
+echo "comma (a wider view) held for 1.5 s, repeating at 10 a second after 300 ms: $verdict \
+over 300 ms after the release"
 [[ -n $verdict && $verdict != *FAIL* ]] || fail "the held key's repeats"
 
 # 5. In sway's scratchpad it draws nothing and sleeps; shown again, it draws.
