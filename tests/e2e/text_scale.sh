@@ -7,19 +7,11 @@ privateDisplay 1024x1600
 
 dpi() { if [ "$1" = none ]; then xrdb -remove; else echo "Xft.dpi: $1" | xrdb -nocpp -load; fi; }
 # look ID X Y W H: that rectangle of window ID after 3 frames, then stops the program and closes
-# the test's window; sets box to "left top width height" of the bright pixels, right to the
-# columns from the box to the rectangle's right edge, grey to the pixels neither black nor white.
+# the test's window; sets box, grey (brightBox) and right, the columns from the box to the
+# rectangle's right edge.
 look() {
-    local found
-    waitSwaps 3 && found=$("$X_PROBE" pixels "$@" | awk '{
-        for (i = 1; i <= NF; i += 3) {
-            sum = $i + $(i + 1) + $(i + 2); grey += sum > 0 && sum < 765
-            if (sum < 300) continue
-            x = (i - 1) / 3; left = n++ && left < x ? left : x; right = right > x ? right : x
-            top = top ? top : FNR; bottom = FNR
-        } } END { printf "%d %d %d %d %d\n", left, top ? top - 1 : 0, n ? right - left + 1 : 0,
-                         n ? bottom - top + 1 : 0, grey }')
-    box=${found% *} grey=${found##* } right=$(($4 - $(awk '{ print $1 + $3 }' <<<"$found")))
+    waitSwaps 3 && brightBox < <("$X_PROBE" pixels "$@")
+    right=$(($4 - $(awk '{ print $1 + $3 }' <<<"$box")))
     stopTyvok && closeWindow
 }
 # hint DPI ARGS...: the GLUT host's start-up hint over the letterbox's black top bar.
@@ -35,11 +27,6 @@ readout() {
     startTyvok --window-id "$testWindow" --fps --letterbox 3 --no-stars "${@:2}"
     look "$testWindow" 512 0 512 64
     echo "Xft.dpi $1 ${*:2}: the readout's lit box $box, $right from the right edge, $grey grey"
-}
-# twice ONE TWO: each number of TWO is twice ONE's, within 3 pixels (scale 1 dims some edges).
-twice() {
-    awk -v one="$1" -v two="$2" 'BEGIN { n = split(one, a); split(two, b)
-        for (i = 1; i <= n; ++i) if (a[i] <= 0 || (b[i] - 2 * a[i]) ^ 2 > 9) exit 1 }'
 }
 
 # At scale 1 the smoothing filter leaves grey at the glyphs' edges; at 2 they stay black and white.

@@ -1,14 +1,15 @@
 # Sourced by the scripted tests: a private X display or Wayland session, the program started with
 # the swap counter, its window, input, pictures, waits with deadlines, the failure count and the
 # clean-up. CTest sets TYVOK (the program), TYVOK_DATA (its images), TYVOK_BUILD (the build
-# folder), SWAP_COUNTER, CAMERA_LOGGER, X_PROBE, PNG_PIXELS and VIRTUAL_POINTER.
+# folder), SWAP_COUNTER, CAMERA_LOGGER, TEXT_LOGGER, STEPPED_CLOCK, X_PROBE, PNG_PIXELS,
+# COMPARE_PICTURES and VIRTUAL_POINTER.
 set -uo pipefail
 root=$(dirname "${BASH_SOURCE[0]}")/../..
 . "$root/tools/measure/wait.sh"
 # The program is built with AddressSanitizer in one of the passes; the preloads come first.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 work=$(mktemp -d)
-swapLog=$work/swaps cameraLog=$work/camera
+swapLog=$work/swaps cameraLog=$work/camera textLog=$work/text
 pid="" helper="" window="" pointerPid=""
 failures=0 extraCleanup=:
 cleanup() {
@@ -41,10 +42,17 @@ waylandSession() {
     . "$work/sway/environment"
     unset DISPLAY
     mkfifo "$work/pointer.in" "$work/pointer.out"
+    plugPointer || exit 1
+}
+# plugPointer: a new virtual pointer in place of the last one, which sway drops from its seat on
+# any `seat` command.
+plugPointer() {
+    [ -z "$pointerPid" ] || { exec {pointerIn}>&- {pointerOut}<&- && kill "$pointerPid" &&
+        wait "$pointerPid"; } 2>/dev/null
     "$VIRTUAL_POINTER" <"$work/pointer.in" >"$work/pointer.out" 2>&1 &
     pointerPid=$!
     exec {pointerIn}>"$work/pointer.in" {pointerOut}<"$work/pointer.out"
-    pointer || exit 1
+    pointer
 }
 # pointer [ACTION...]: the session's pointer carries out the actions (virtual_pointer.cpp):
 # `pointer to X Y move N DX DY MS click left`; returns once the compositor has them all.
@@ -77,12 +85,15 @@ installBuild() { cmake --install "$TYVOK_BUILD" --prefix "$1" >/dev/null || exit
 # counter loaded, its swaps logged afresh to $swapLog, its stderr in $work/stderr, SIGINT ignored
 # (as for a program started in the background; only a handler of its own ends it by SIGINT).
 # With camera=Z (the program's camera distance, --camera-z), each frame's camera is logged to
-# $cameraLog as well, line for line with the swap log (camera_log.cpp).
+# $cameraLog as well, line for line with the swap log (camera_log.cpp); with text=1, each
+# frame's text to $textLog (text_log.cpp). With stopMs=MS the program's clock steps 16 ms a frame
+# up to MS, where it stays, in any host (stepped_clock.cpp: the swap log then shows no clock).
 startTyvok() {
-    : >"$swapLog" && : >"$cameraLog"
+    local preload=${stopMs:+$STEPPED_CLOCK }$SWAP_COUNTER${camera:+ $CAMERA_LOGGER}
+    : >"$swapLog" && : >"$cameraLog" && : >"$textLog"
     (trap '' INT && cd "${folder:-$TYVOK_DATA}" && SWAP_LOG=$swapLog CAMERA_LOG=$cameraLog \
-        CAMERA_Z=${camera:-} LD_PRELOAD="$SWAP_COUNTER${camera:+ $CAMERA_LOGGER}" \
-        exec "$TYVOK" "$@") 2>"$work/stderr" &
+        CAMERA_Z=${camera:-} TEXT_LOG=$textLog STEPPED_CLOCK_STOP_MS=${stopMs:-} \
+        LD_PRELOAD="$preload${text:+ $TEXT_LOGGER}" exec "$TYVOK" "$@") 2>"$work/stderr" &
     pid=$!
 }
 stopTyvok() { [ -z "$pid" ] || { kill "$pid" && wait "$pid"; } 2>/dev/null; pid=""; }
@@ -243,6 +254,26 @@ drawsInEveryQuadrant() {
     look "$1"
     echo "$width x $height: $lit lit ($quadrants by quadrant), $changed changed in 10 frames"
     movesInEveryQuadrant "$2" "$3" || fail "$2 x $3: not a picture that moves in every quadrant"
+}
+# brightBox [LEAST]: of the pixels on standard input (as look reads them), sets box to "left top
+# width height" of the bright ones (red, green and blue adding up to LEAST, 300 by default), and
+# grey to the number of those neither black nor white.
+brightBox() {
+    local found
+    found=$(awk -v least="${1:-300}" '{
+        for (i = 1; i <= NF; i += 3) {
+            sum = $i + $(i + 1) + $(i + 2); grey += sum > 0 && sum < 765
+            if (sum < least) continue
+            x = (i - 1) / 3; left = n++ && left < x ? left : x; right = right > x ? right : x
+            top = top ? top : FNR; bottom = FNR
+        } } END { printf "%d %d %d %d %d\n", left, top ? top - 1 : 0, n ? right - left + 1 : 0,
+                         n ? bottom - top + 1 : 0, grey }')
+    box=${found% *} grey=${found##* }
+}
+# twice ONE TWO: each number of TWO is twice ONE's, within 3 pixels (scale 1 dims some edges).
+twice() {
+    awk -v one="$1" -v two="$2" 'BEGIN { n = split(one, a); split(two, b)
+        for (i = 1; i <= n; ++i) if (a[i] <= 0 || (b[i] - 2 * a[i]) ^ 2 > 9) exit 1 }'
 }
 # hintLooks: from this run's first frame, six looks within the start-up hint's three seconds at
 # the first five glyph boxes of its window's message line (10 x 20 pixels, 9 apart, from x 10, y 6);

@@ -5,6 +5,7 @@
 #include "app/globals.h"
 #include "camera_from_view.h"
 #include "platform/glut/glut_callbacks.h"
+#include "text_quads.h"
 
 #include <GL/freeglut.h>
 #include <cmath>
@@ -43,23 +44,14 @@ Picture readPicture();
 // The opaque pixels of the pointer's image in the middle of the window: 0 when it is hidden.
 int visibleCursorPixels();
 
-// One call's text as drawn (gl_record.cpp): its start, its glyphs' bottom edge below the
-// window's top, their height, the characters. Spaces at either end only move the first glyph.
-struct TextLine {
-    int x = 0, y = 0, size = 0;
-    std::string text;
-    int advance = 0; // recorded lines only: the pen's step from one glyph to the next
-    bool operator==(const TextLine& o) const;
-};
+// Lines of text as drawn (text_quads.h) are equal where they show the same glyphs in the same
+// places: spaces at either end only move the first glyph.
+bool operator==(const TextLine& a, const TextLine& b);
 std::ostream& operator<<(std::ostream& out, const TextLine& line);
 
 // The line a key's message `text` shows at the message place.
 TextLine messageLine(const std::string& text);
 
-// Starts recording the text drawn from now on, forgetting what was recorded before.
-void recordText();
-// The text drawn since recordText, in the order drawn; recording goes on.
-std::vector<TextLine> recordedText();
 // The text that a frame drawn at `ms` on the program's clock shows.
 std::vector<TextLine> textDrawnAt(int ms);
 

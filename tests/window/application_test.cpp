@@ -64,7 +64,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
         app.nowMs = glutMs, app.lastElapsedMs = static_cast<std::uint32_t>(glutMs);
         app.prevSec = static_cast<double>(glutMs) * 0.001;
         app.nextFpsSecond = std::floor(app.prevSec) + 1;
-        recordText();
+        collectTextQuads();
         double quitSecond = 0;
         float fade = 1;
         for (int frame = 0; frame < escapeFrame + 8; ++frame) {
@@ -82,7 +82,7 @@ TEST(FrameDriver, AnHourAWeekAndBothWrapsOfGlutsTimeRunLikeTheFirstMinutes) {
         EXPECT_GT(readPicture().litPixels(), 10000);
         EXPECT_TRUE(app.framesPerSecond >= 62 && app.framesPerSecond <= 63) << app.framesPerSecond;
         EXPECT_NEAR(fade, 1 - (static_cast<double>(glutMs) * 0.001 - quitSecond) / 3, 1e-5);
-        for (const TextLine& line : recordedText())
+        for (const TextLine& line : collectedText())
             EXPECT_NE(line.size, 60) << "the title was drawn: " << line;
     }
     handleKey('r', 0, 0); // no quitting after the test

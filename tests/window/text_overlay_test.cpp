@@ -65,9 +65,9 @@ TEST(TextOnScreen, MessagesStandThreeSecondsAndAnOpenGLErrorShowsItsLineOnce) {
     EXPECT_EQ(hint[0], messageLine("Press ? key for Help Screen"));
     EXPECT_EQ(textDrawnAt(3000).size(), 1u) << "the title alone";
     renderFrameAt(12000);
-    recordText();
+    collectTextQuads();
     handleKey('t', 0, 0);
-    EXPECT_EQ(recordedText(), std::vector<TextLine>{messageLine("Textures Off")}) << "at the key";
+    EXPECT_EQ(collectedText(), std::vector<TextLine>{messageLine("Textures Off")}) << "at the key";
     EXPECT_EQ(textDrawnAt(14999), std::vector<TextLine>{messageLine("Textures Off")});
     EXPECT_EQ(textDrawnAt(15000), std::vector<TextLine>{}) << "three seconds after the key";
     handleKey('p', 0, 0);

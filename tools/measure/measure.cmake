@@ -2,9 +2,9 @@
 # they load into the program (it lands in build/preload; the memory check builds its own copy),
 # and the picture comparison and the waits for GLUT's window (tyvok_measure), whose deadline is
 # the one that wait.sh sets for every wait (TYVOK_WAIT_SECONDS). For the tests, the camera log
-# loaded beside the swap counter, and the Wayland session's screenshot reader, an EGL client to
-# count, and the virtual pointer (built without the sanitizers, as x_probe is: it is not the
-# program under test).
+# and the text log loaded beside the swap counter, and the Wayland session's screenshot reader,
+# its picture comparison, an EGL client to count, and the virtual pointer (built without the
+# sanitizers, as x_probe is: it is not the program under test).
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/wait.sh TYVOK_WAIT_SECONDS REGEX "^waitSeconds=[0-9]+$")
 string(REPLACE "waitSeconds=" "" TYVOK_WAIT_SECONDS "${TYVOK_WAIT_SECONDS}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/wait.sh)
@@ -17,7 +17,10 @@ target_compile_definitions(tyvok_measure PUBLIC TYVOK_WAIT_SECONDS=${TYVOK_WAIT_
 if(BUILD_TESTING)
     add_library(camera_log SHARED ${CMAKE_CURRENT_LIST_DIR}/camera_log.cpp)
     target_link_libraries(camera_log PRIVATE OpenGL::GL ${CMAKE_DL_LIBS})
-    set_target_properties(camera_log PROPERTIES
+    add_library(text_log SHARED ${CMAKE_CURRENT_LIST_DIR}/text_log.cpp
+                ${CMAKE_CURRENT_LIST_DIR}/text_quads.cpp)
+    target_link_libraries(text_log PRIVATE OpenGL::GL OpenGL::GLU ${CMAKE_DL_LIBS})
+    set_target_properties(camera_log text_log PROPERTIES
                           LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/preload)
     tyvok_wayland_protocol(tyvok_virtual_pointer_protocol
                            ${CMAKE_CURRENT_LIST_DIR}/virtual-pointer.xml)
@@ -25,6 +28,8 @@ if(BUILD_TESTING)
     target_link_libraries(virtual_pointer PRIVATE tyvok_virtual_pointer_protocol)
     add_executable(png_pixels ${CMAKE_CURRENT_LIST_DIR}/png_pixels.cpp)
     target_link_libraries(png_pixels PRIVATE tyvok_png)
+    add_executable(compare_pictures ${CMAKE_CURRENT_LIST_DIR}/compare_pictures.cpp)
+    target_link_libraries(compare_pictures PRIVATE tyvok_measure)
     tyvok_wayland_protocol(tyvok_measure_xdg_shell
                            ${WAYLAND_PROTOCOLS_DIR}/stable/xdg-shell/xdg-shell.xml)
     add_executable(egl_window ${CMAKE_CURRENT_LIST_DIR}/egl_window.cpp)
