@@ -51,11 +51,17 @@ bool EglContext::open(wl_display* wlDisplay) {
     EGLint count = 0;
     if (!eglChooseConfig(display, configAttributes, configs, configsLooked, &count) || count < 1)
         return false;
-    // The first (the best) without alpha, or else the best.
+    // EGL lists deeper colours first (10 bits): the first of 8 bits without alpha, as X's
+    // visuals have it, or else the best.
     config = configs[0];
+    const auto size = [this](EGLConfig candidate, EGLint attribute) {
+        EGLint value = -1;
+        eglGetConfigAttrib(display, candidate, attribute, &value);
+        return value;
+    };
     for (EGLint i = 0; i < count; ++i) {
-        EGLint alpha = 0;
-        if (eglGetConfigAttrib(display, configs[i], EGL_ALPHA_SIZE, &alpha) && alpha == 0) {
+        if (size(configs[i], EGL_RED_SIZE) == 8 && size(configs[i], EGL_GREEN_SIZE) == 8 &&
+            size(configs[i], EGL_BLUE_SIZE) == 8 && size(configs[i], EGL_ALPHA_SIZE) == 0) {
             config = configs[i];
             break;
         }
