@@ -22,7 +22,7 @@ cmake -S . -B build -DTYVOK_BENCHMARKS=ON >/dev/null
 while read -r image; do
     [ -f "data/$image" ] || echo "warning: data/$image is missing; figures will differ" >&2
 done <build/image_files.txt
-cmake --build build -j"$(nproc)" --target tyvok tyvok_bench swap_counter
+cmake --build build -j"$(nproc)" --target tyvok tyvok_bench swap_counter stepped_clock
 
 work=$(mktemp -d)
 cleanup() {
@@ -207,28 +207,36 @@ if part wayland; then
     echo
     echo "== The Wayland host against the GLUT host: the default picture full screen at 1024 x 768,"
     echo "   --max-fps 30 in both (the Wayland host also follows sway's 60 Hz), and on the background"
-    echo "   layer at its default of 30; alternated, swaps counted over ${window} s from ${skip} s"
-    echo "   after the first; processor time of the whole process; medians of $runs runs"
+    echo "   layer at its default of 30; then the window and the layer drawing the same frames, on the"
+    echo "   stepped clock (16 ms a frame), without a limit; alternated, swaps counted over ${window} s"
+    echo "   from ${skip} s after the first; processor time of the whole process; medians of $runs runs"
     chmod 755 "$work" # sway's user, nobody, reaches its runtime folder in here
     tools/measure/sway.sh start "$work/sway" >/dev/null
-    wayland=(env -u DISPLAY $(cat "$work/sway/environment" | sed 's/^export //'))
-    cases=("--max-fps 30" "--max-fps 30" "--layer background")
-    hosts=("GLUT on Xvfb" "Wayland on sway" "Wayland layer")
+    wayland=(env -u DISPLAY $(sed 's/^export //' "$work/sway/environment"))
+    stepped=(env LD_PRELOAD="$root/build/preload/libstepped_clock.so:$root/build/preload/libswap_counter.so")
+    hosts=("GLUT on Xvfb" "Wayland window" "Wayland layer" "Wayland window, same frames"
+        "Wayland layer, same frames")
+    cases=("--max-fps 30" "--max-fps 30" "--layer background" "--max-fps 0"
+        "--layer background --max-fps 0")
     for i in $(seq "$runs"); do
         for c in "${!cases[@]}"; do
             command=("$root/build/tyvok")
+            [ "$c" -lt 3 ] || command=("${stepped[@]}" "${command[@]}")
             [ "$c" -eq 0 ] || command=("${wayland[@]}" "${command[@]}")
             # shellcheck disable=SC2086 # each case is a list of options
             timed_run "$skip" "$window" "$root/data" "${command[@]}" ${cases[$c]} >>"$work/hosts$c.txt"
         done
     done
-    echo "| host | options | frames a second | processor ms a frame | × GLUT |"
-    echo "|---|---|---:|---:|---:|"
-    glutFrame=$(cut -d' ' -f4 "$work/hosts0.txt" | median)
+    echo "| host | options | frames a second | processor ms a frame | × GLUT | × window |"
+    echo "|---|---|---:|---:|---:|---:|"
+    column() { cut -d' ' -f"$2" "$work/hosts$1.txt" | median; }
+    # ratio C OTHER: case C's processor time a frame against case OTHER's.
+    ratio() { awk -v a="$(column "$1" 4)" -v b="$(column "$2" 4)" 'BEGIN { printf "%.2f", a / b }'; }
     for c in "${!cases[@]}"; do
-        fps=$(cut -d' ' -f3 "$work/hosts$c.txt" | median)
-        perFrame=$(cut -d' ' -f4 "$work/hosts$c.txt" | median)
-        printf "| %s | \`%s\` | %.1f | %.2f | %.2f |\n" "${hosts[$c]}" "${cases[$c]}" "$fps" \
-            "$perFrame" "$(awk -v a="$perFrame" -v b="$glutFrame" 'BEGIN { print a / b }')"
+        # A layer against the window that draws as it does (the case before).
+        againstWindow=-
+        [ "$c" -ne 2 ] && [ "$c" -ne 4 ] || againstWindow=$(ratio "$c" $((c - 1)))
+        printf "| %s | \`%s\` | %.1f | %.2f | %s | %s |\n" "${hosts[$c]}" "${cases[$c]}" \
+            "$(column "$c" 3)" "$(column "$c" 4)" "$(ratio "$c" 0)" "$againstWindow"
     done
 fi

@@ -2,7 +2,7 @@
 # The Wayland host on sway's layers: the command line's usage errors, before any connection; the
 # wallpaper under a terminal's window, whose clicks go to the desktop; the screen saver over it,
 # which a key or a pointer's move of 50 pixels ends and one of 3 does not; one process on each
-# of two outputs; the layer's processor time per frame against the window's; the layer's pace.
+# of two outputs; the layer's pace. (What its frames cost against the window's, ./bench.sh says.)
 source "$(dirname "$0")/../support/e2e.sh"
 waylandSession
 
@@ -62,32 +62,14 @@ one: $status"
 [ "$keyStatus $relativeStatus $status" = "0 0 0" ] || fail "the screen saver's end"
 kill $terminal && extraCleanup=:
 
-# 4. A second output of 1024 x 768: a wallpaper on each, as --output names them. Then the window
-#    full screen on the first one and the wallpaper on the second, at the same frame limit (none)
-#    and on the stepped clock, so that they draw the same pictures: over their frames 30 to 130,
-#    the layer takes no more processor time a frame than the window (a twentieth more, for the
-#    noise), with the renderer on the calling thread alone, whose processor time is the frame's.
+# 4. A second output of 1024 x 768: a wallpaper on each, as --output names them.
 swaymsg -q create_output && swaymsg -q output HEADLESS-2 mode 1024x768 position 1024 0
 startTyvok --layer background --output HEADLESS-1 && first=$pid
 swapLog=$work/second startTyvok --layer background --output HEADLESS-2 && second=$pid
 extraCleanup='kill $first $second'
 drawsInEveryQuadrant HEADLESS-1 1024 768
 swapLog=$work/second drawsInEveryQuadrant HEADLESS-2 1024 768
-kill $first $second && wait $first $second
-swapLog=$work/second LP_NUM_THREADS=0 stopMs=100000 startTyvok --layer background \
-    --output HEADLESS-2 --max-fps 0 && second=$pid && extraCleanup='kill $second'
-swaymsg -q focus output HEADLESS-1 && LP_NUM_THREADS=0 stopMs=100000 startTyvok --max-fps 0
-# cost LOG: the frames a second and the processor time of each, in ms, over frames 30 to 130.
-cost() { within=90 swapLog=$1 waitSwaps 130 && awk 'NR == 30 { wall = $1; processor = $2 }
-    NR == 130 { printf "%.1f %.1f\n", 100e9 / ($1 - wall), ($2 - processor) / 1e8 }' "$1"; }
-read -r windowRate windowMs < <(cost "$swapLog")
-read -r layerRate layerMs < <(cost "$work/second")
-echo "the window: $windowRate frames a second, $windowMs ms of processor time each; the layer: \
-$layerRate, $layerMs ms"
-awk -v window="$windowMs" -v layer="$layerMs" 'BEGIN { exit !(layer > 0 && layer <= 1.05 * window)
-    }' ||
-    fail "the layer's frames cost more than the window's"
-stopTyvok && kill $second && wait $second; extraCleanup=:
+kill $first $second && wait $first $second; extraCleanup=:
 
 # 5. The wallpaper's pace, with nothing over it, on an output small enough for its frames to be
 #    cheap: 30 frames a second, by the program's own count.
