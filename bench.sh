@@ -4,7 +4,7 @@
 # leanest way (its limit), then frame rate and start-up time against Mesa's glxgears, both
 # counted by the same buffer-swap counter in alternated runs, the frame rate and processor time
 # of the real program at each frame limit (--max-fps), and last the Wayland host against the GLUT
-# host, on a private headless sway session beside the Xvfb display.
+# host, on a private headless sway beside the Xvfb display.
 # Usage: ./bench.sh [frames] [peer] [pacing] [wayland]: those parts only (all four by default).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -34,7 +34,7 @@ trap cleanup EXIT
 tools/measure/xvfb.sh start "$work/xvfb" >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
-unset WAYLAND_DISPLAY # the program on that display, also when run in a Wayland session
+unset WAYLAND_DISPLAY # the program on that display, also when run on a Wayland desktop
 
 echo "== Machine"
 echo "cores: $(nproc)"
@@ -205,15 +205,17 @@ fi
 
 if part wayland; then
     echo
-    echo "== The Wayland host against the GLUT host: the default picture full screen at 1024 x 768,"
-    echo "   --max-fps 30 in both (the Wayland host also follows sway's 60 Hz), and on the background"
-    echo "   layer at its default of 30; then the window and the layer drawing the same frames, on the"
-    echo "   stepped clock (16 ms a frame), without a limit; alternated, swaps counted over ${window} s"
-    echo "   from ${skip} s after the first; processor time of the whole process; medians of $runs runs"
+    echo "== The Wayland host against the GLUT host: the default picture full screen at"
+    echo "   1024 x 768, --max-fps 30 in both (the Wayland host also follows sway's 60 Hz), and on"
+    echo "   the background layer at its default of 30; then the window and the layer drawing the"
+    echo "   same frames, on the stepped clock (16 ms a frame), without a limit; alternated, swaps"
+    echo "   counted over ${window} s from ${skip} s after the first; processor time of the whole"
+    echo "   process; medians of $runs runs"
     chmod 755 "$work" # sway's user, nobody, reaches its runtime folder in here
     tools/measure/sway.sh start "$work/sway" >/dev/null
     wayland=(env -u DISPLAY $(sed 's/^export //' "$work/sway/environment"))
-    stepped=(env LD_PRELOAD="$root/build/preload/libstepped_clock.so:$root/build/preload/libswap_counter.so")
+    preload=$root/build/preload
+    stepped=(env LD_PRELOAD="$preload/libstepped_clock.so:$preload/libswap_counter.so")
     hosts=("GLUT on Xvfb" "Wayland window" "Wayland layer" "Wayland window, same frames"
         "Wayland layer, same frames")
     cases=("--max-fps 30" "--max-fps 30" "--layer background" "--max-fps 0"
@@ -224,14 +226,17 @@ if part wayland; then
             [ "$c" -lt 3 ] || command=("${stepped[@]}" "${command[@]}")
             [ "$c" -eq 0 ] || command=("${wayland[@]}" "${command[@]}")
             # shellcheck disable=SC2086 # each case is a list of options
-            timed_run "$skip" "$window" "$root/data" "${command[@]}" ${cases[$c]} >>"$work/hosts$c.txt"
+            timed_run "$skip" "$window" "$root/data" "${command[@]}" ${cases[$c]} \
+                >>"$work/hosts$c.txt"
         done
     done
     echo "| host | options | frames a second | processor ms a frame | × GLUT | × window |"
     echo "|---|---|---:|---:|---:|---:|"
     column() { cut -d' ' -f"$2" "$work/hosts$1.txt" | median; }
     # ratio C OTHER: case C's processor time a frame against case OTHER's.
-    ratio() { awk -v a="$(column "$1" 4)" -v b="$(column "$2" 4)" 'BEGIN { printf "%.2f", a / b }'; }
+    ratio() {
+        awk -v a="$(column "$1" 4)" -v b="$(column "$2" 4)" 'BEGIN { printf "%.2f", a / b }'
+    }
     for c in "${!cases[@]}"; do
         # A layer against the window that draws as it does (the case before).
         againstWindow=-

@@ -301,8 +301,8 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
             return usageError(quoted(other) + " cannot be combined with " + quoted(layerOption));
     if (!outputOption.empty() && layerOption.empty())
         return usageError(quoted(outputOption) + " needs '--layer'");
-    const bool waylandSession = environment.waylandDisplay && *environment.waylandDisplay;
-    if (!layerOption.empty() && !waylandSession)
+    const bool waylandDesktop = environment.waylandDisplay && *environment.waylandDisplay;
+    if (!layerOption.empty() && !waylandDesktop)
         return usageError(quoted(layerOption) +
                           " needs a Wayland compositor, and WAYLAND_DISPLAY is not set");
     // XScreenSaver's settings dialog adds --window-id to a programs line that holds --root.
@@ -311,7 +311,7 @@ ParsedCommandLine parseCommandLine(int argc, const char* const* argv,
         !readUnsigned(screensaverWindow, true, options.windowId))
         return usageError("invalid XSCREENSAVER_WINDOW " + quoted(screensaverWindow) + " for " +
                           quoted(rootOption));
-    if (options.host == HostKind::glutWindow && waylandSession && x11Option.empty())
+    if (options.host == HostKind::glutWindow && waylandDesktop && x11Option.empty())
         options.host = HostKind::wayland;
     if ((options.host == HostKind::xWindow || options.layer != Layer::none) && !maxFpsGiven)
         options.maxFps = screenSaverFps;

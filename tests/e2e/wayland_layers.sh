@@ -4,7 +4,7 @@
 # which a key or a pointer's move of 50 pixels ends and one of 3 does not; one process on each
 # of two outputs; the layer's pace. (What its frames cost against the window's, ./bench.sh says.)
 source "$(dirname "$0")/../support/e2e.sh"
-waylandSession
+waylandCompositor
 
 # 1. Each usage error of the layers: status 2 and one line, with no connection opened (which the
 #    Wayland library's debugging would report on stderr).

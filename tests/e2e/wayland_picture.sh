@@ -8,7 +8,7 @@
 source "$(dirname "$0")/../support/e2e.sh"
 privateDisplay 1024x768 openbox
 xDisplay=$DISPLAY
-waylandSession
+waylandCompositor
 # The start-up hint's message line over the letterbox's top bar, where no gear or star passes;
 # its white glyphs stand out from the grey title's, which may pass there.
 stop=2000 options=(--letterbox 3)

@@ -4,7 +4,7 @@
 # the window, with the lock and without it; each key's message; a held key's repeats; sleeping in
 # the scratchpad; and its end by Escape, by the compositor's close and by the compositor's end.
 source "$(dirname "$0")/../support/e2e.sh"
-waylandSession
+waylandCompositor
 # The yaw of the last frame drawn, in degrees.
 yaw() { awk '$1 != "-" { yaw = $1 } END { print yaw }' "$cameraLog"; }
 # turn N: the manual camera's turn over N relative moves of 10 pixels to the right, in degrees.

@@ -1,4 +1,4 @@
-# Sourced by the scripted tests: a private X display or Wayland session, the program started with
+# Sourced by the scripted tests: a private X display or Wayland compositor, the program started with
 # the swap counter, its window, input, pictures, waits with deadlines, the failure count and the
 # clean-up. CTest sets TYVOK (the program), TYVOK_DATA (its images), TYVOK_BUILD (the build
 # folder), SWAP_COUNTER, CAMERA_LOGGER, TEXT_LOGGER, STEPPED_CLOCK, X_PROBE, PNG_PIXELS,
@@ -27,16 +27,16 @@ finish() {
 }
 
 # privateDisplay [WxH [WINDOW_MANAGER]]: an Xvfb server of the test's own, made $DISPLAY, where
-# the program runs on X also when the test is run in a Wayland session.
+# the program runs on X also when the test is run on a Wayland desktop.
 privateDisplay() {
     "$root/tools/measure/xvfb.sh" start "$work/xvfb" "$@" >/dev/null || exit 1
     export DISPLAY=$(cat "$work/xvfb/display")
     unset WAYLAND_DISPLAY
 }
-# waylandSession: a sway session of the test's own (tools/measure/sway.sh: nobody's, 1024 x 768 on
-# HEADLESS-1, no Xwayland), made the session of the script and what it starts, with no X display;
+# waylandCompositor: a sway of the test's own (tools/measure/sway.sh: nobody's, 1024 x 768 on
+# HEADLESS-1, no Xwayland), made the compositor of the script and what it starts, with no X display;
 # with a virtual pointer in it, as a mouse that stays plugged in, for `pointer`.
-waylandSession() {
+waylandCompositor() {
     chmod 755 "$work" # sway's user reaches its runtime folder in here
     "$root/tools/measure/sway.sh" start "$work/sway" >/dev/null || exit 1
     . "$work/sway/environment"
@@ -54,7 +54,7 @@ plugPointer() {
     exec {pointerIn}>"$work/pointer.in" {pointerOut}<"$work/pointer.out"
     pointer
 }
-# pointer [ACTION...]: the session's pointer carries out the actions (virtual_pointer.cpp):
+# pointer [ACTION...]: the compositor's pointer carries out the actions (virtual_pointer.cpp):
 # `pointer to X Y move N DX DY MS click left`; returns once the compositor has them all.
 pointer() {
     local reply=""

@@ -59,7 +59,7 @@ checkout "$other" other
 "$root/tools/measure/xvfb.sh" start "$work/xvfb" >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
-unset WAYLAND_DISPLAY # the program on that display, also when run in a Wayland session
+unset WAYLAND_DISPLAY # the program on that display, also when run on a Wayland desktop
 record base
 record other
 

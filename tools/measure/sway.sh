@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Starts or stops a private Wayland session (every one of the project's starts here): sway's
+# Starts or stops a private Wayland compositor (every one of the project's starts here): sway's
 # headless backend with one output of 1024 x 768 (HEADLESS-1), drawn in software, without
 # Xwayland, so that nothing there can fall back to X. sway refuses to run as root, so it runs as
 # nobody, with a runtime folder of its own in DIR (which nobody must be able to reach); clients

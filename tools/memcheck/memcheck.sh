@@ -27,7 +27,7 @@ c++ -std=c++17 -shared -fPIC -O2 -o "$work/swap_counter.so" tools/measure/swap_c
 tools/measure/xvfb.sh start "$work/xvfb" 320x240 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
-unset WAYLAND_DISPLAY # the program on that display, also when run in a Wayland session
+unset WAYLAND_DISPLAY # the program on that display, also when run on a Wayland desktop
 
 log=build/memcheck.log
 (

@@ -24,7 +24,7 @@ trap cleanup EXIT
 "$root/tools/measure/xvfb.sh" start "$work/xvfb" 640x480 >/dev/null
 DISPLAY=$(cat "$work/xvfb/display")
 export DISPLAY
-unset WAYLAND_DISPLAY # the program on that display, also when run in a Wayland session
+unset WAYLAND_DISPLAY # the program on that display, also when run on a Wayland desktop
 
 (cd "$root/data" && exec "$build/tyvok") &
 tyvok=$!

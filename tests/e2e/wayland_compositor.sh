@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The Wayland tests' session and their means of driving and reading it, against sway and an
+# The Wayland tests' compositor and their means of driving and reading it, against sway and an
 # ordinary client (weston-terminal): sway runs as nobody, without Xwayland; a screenshot reads
 # back as the output shows it; the virtual pointer's absolute and relative moves put the cursor
 # where they say, carry the focus from window to window, and its click focuses one; typed keys
 # reach the focused window; sway's tree gives a window's app id, title, place and full screen;
 # the swap counter logs an EGL client's swaps with their size.
 source "$(dirname "$0")/../support/e2e.sh"
-waylandSession
+waylandCompositor
 
 # 1. sway's own process, nobody's; what it starts gets no X display, as it would with Xwayland.
 read -r user command < <(ps -o user=,comm= -p "$(cat "$work/sway/pid")")
