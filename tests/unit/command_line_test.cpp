@@ -126,7 +126,7 @@ TEST(CommandLine, OptionsSetTheirFieldsOrNameTheirError) {
 // Where WAYLAND_DISPLAY is set, a window of its own is a Wayland window, unless X is asked for;
 // another program's window is X's in any case; a layer is Wayland's alone, paced as a screen
 // saver.
-TEST(CommandLine, AWaylandSessionChoosesTheWaylandHostAndItsLayers) {
+TEST(CommandLine, AWaylandDesktopChoosesTheWaylandHostAndItsLayers) {
     const struct {
         std::vector<const char*> arguments;
         std::string expected; // host, layer, output, frame limit; or the error
